@@ -1,0 +1,52 @@
+#include "console.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// The first input error, kept until the end so the output is written first.
+bool readFailed = false;
+int readErrno = 0;
+
+void store(int converted, long long number, std::int32_t& value)
+{
+    if (converted == 1) {
+        value = static_cast<std::int32_t>(std::clamp<long long>(number, INT32_MIN, INT32_MAX));
+    }
+    if (!readFailed && std::ferror(stdin) != 0) {
+        readFailed = true;
+        readErrno = errno;
+    }
+}
+
+} // namespace
+
+void console::readDecimal(std::int32_t& value)
+{
+    long long number = 0;
+    const int converted = std::scanf("%lld", &number);
+    store(converted, number, value);
+}
+
+void console::readInteger(std::int32_t& value)
+{
+    long long number = 0;
+    const int converted = std::scanf("%lli", &number);
+    store(converted, number, value);
+}
+
+int console::finish(const char* program)
+{
+    const bool writeFailed = std::fflush(stdout) != 0 || std::ferror(stdout) != 0;
+    const int writeErrno = errno;
+    if (readFailed) {
+        std::fprintf(stderr, "%s: Fehler beim Lesen der Eingabe: %s\n", program, std::strerror(readErrno));
+    }
+    if (writeFailed) {
+        std::fprintf(stderr, "%s: Fehler beim Schreiben der Ausgabe: %s\n", program, std::strerror(writeErrno));
+    }
+    return readFailed || writeFailed ? 1 : 0;
+}
