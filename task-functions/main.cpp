@@ -1,0 +1,10 @@
+// Shows that the program runs; the exercise functions in tasks.cpp are not called.
+#include <cstdio>
+
+#include "console.h"
+
+int main()
+{
+    std::printf("Funktioniert!\n");
+    return console::finish("task-functions");
+}

@@ -1,0 +1,37 @@
+#include "tasks.h"
+
+// The sum is defined as added left to right in IEEE double precision.
+#if defined(__FAST_MATH__) || defined(__ASSOCIATIVE_MATH__)
+#error "floating-point reassociation would change sumOfThreeFloatingNumbers"
+#endif
+
+int firstTask()
+{
+    return 0;
+}
+
+std::int32_t printIntegerPrimeFactorisation(std::int32_t /*number*/, std::int32_t result)
+{
+    return result;
+}
+
+double sumOfThreeFloatingNumbers(double a, double b, double c)
+{
+    return (a + b + c) * 1.5;
+}
+
+// An integer despite its name: the value passes through untouched.
+std::int64_t randomFloatingNumberLargerZero(std::int64_t value)
+{
+    return value;
+}
+
+int printMethodText()
+{
+    return 0;
+}
+
+std::int32_t randomIntegerReturn(std::int32_t value)
+{
+    return value;
+}
