@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -20,6 +19,16 @@ void store(int converted, long long number, std::int32_t& value)
         readFailed = true;
         readErrno = errno;
     }
+}
+
+// perror rather than fprintf to stderr: a program that names stderr pays for one more
+// symbol lookup at every start, and these programs are meant to start like plain C.
+void report(const char* program, const char* what, int error)
+{
+    char message[160];
+    std::snprintf(message, sizeof message, "%s: %s", program, what);
+    errno = error;
+    std::perror(message);
 }
 
 } // namespace
@@ -43,10 +52,10 @@ int console::finish(const char* program)
     const bool writeFailed = std::fflush(stdout) != 0 || std::ferror(stdout) != 0;
     const int writeErrno = errno;
     if (readFailed) {
-        std::fprintf(stderr, "%s: Fehler beim Lesen der Eingabe: %s\n", program, std::strerror(readErrno));
+        report(program, "Fehler beim Lesen der Eingabe", readErrno);
     }
     if (writeFailed) {
-        std::fprintf(stderr, "%s: Fehler beim Schreiben der Ausgabe: %s\n", program, std::strerror(writeErrno));
+        report(program, "Fehler beim Schreiben der Ausgabe", writeErrno);
     }
     return readFailed || writeFailed ? 1 : 0;
 }
