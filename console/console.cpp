@@ -10,11 +10,14 @@ namespace {
 bool readFailed = false;
 int readErrno = 0;
 
-void store(int converted, long long number, std::int32_t& value)
+// The 32-bit value nearest to the number read, as strtol gives at the ends of its range.
+std::int32_t clamped(long long number)
 {
-    if (converted == 1) {
-        value = static_cast<std::int32_t>(std::clamp<long long>(number, INT32_MIN, INT32_MAX));
-    }
+    return static_cast<std::int32_t>(std::clamp<long long>(number, INT32_MIN, INT32_MAX));
+}
+
+void noteReadError()
+{
     if (!readFailed && std::ferror(stdin) != 0) {
         readFailed = true;
         readErrno = errno;
@@ -26,7 +29,8 @@ void store(int converted, long long number, std::int32_t& value)
 void report(const char* program, const char* what, int error)
 {
     char message[160];
-    std::snprintf(message, sizeof message, "%s: %s", program, what);
+    // A message cut short is still worth writing.
+    static_cast<void>(std::snprintf(message, sizeof message, "%s: %s", program, what));
     errno = error;
     std::perror(message);
 }
@@ -36,15 +40,21 @@ void report(const char* program, const char* what, int error)
 void console::readDecimal(std::int32_t& value)
 {
     long long number = 0;
-    const int converted = std::scanf("%lld", &number);
-    store(converted, number, value);
+    // scanf's own reading rules are the input format; read 64 bits wide to clamp what overflows.
+    if (std::scanf("%lld", &number) == 1) { // NOLINT(cert-err34-c)
+        value = clamped(number);
+    }
+    noteReadError();
 }
 
 void console::readInteger(std::int32_t& value)
 {
     long long number = 0;
-    const int converted = std::scanf("%lli", &number);
-    store(converted, number, value);
+    // scanf's own reading rules are the input format; read 64 bits wide to clamp what overflows.
+    if (std::scanf("%lli", &number) == 1) { // NOLINT(cert-err34-c)
+        value = clamped(number);
+    }
+    noteReadError();
 }
 
 int console::finish(const char* program)

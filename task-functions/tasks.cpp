@@ -15,6 +15,7 @@ std::int32_t printIntegerPrimeFactorisation(std::int32_t /*number*/, std::int32_
     return result;
 }
 
+// NOLINTNEXTLINE(readability-identifier-length): a, b and c are the terms of the formula.
 double sumOfThreeFloatingNumbers(double a, double b, double c)
 {
     return (a + b + c) * 1.5;

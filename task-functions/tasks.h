@@ -6,6 +6,7 @@
 
 int firstTask();
 std::int32_t printIntegerPrimeFactorisation(std::int32_t number, std::int32_t result);
+// NOLINTNEXTLINE(readability-identifier-length): a, b and c are the terms of the formula.
 double sumOfThreeFloatingNumbers(double a, double b, double c);
 std::int64_t randomFloatingNumberLargerZero(std::int64_t value);
 int printMethodText();
