@@ -7,7 +7,8 @@ set(CMAKE_EXPORT_COMPILE_COMMANDS ON)
 
 file(GLOB analysed_sources CONFIGURE_DEPENDS
   ${PROJECT_SOURCE_DIR}/*/*.cpp
-  ${PROJECT_SOURCE_DIR}/*/tests/*.cpp)
+  ${PROJECT_SOURCE_DIR}/*/tests/*.cpp
+  ${PROJECT_SOURCE_DIR}/tests/*/*.cpp)
 
 add_test(NAME static-analysis/clang-tidy
   COMMAND ${CLANG_TIDY} -p ${PROJECT_BINARY_DIR} --quiet ${analysed_sources})

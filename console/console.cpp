@@ -60,7 +60,7 @@ void console::readInteger(std::int32_t& value)
 int console::finish(const char* program)
 {
     const bool writeFailed = std::fflush(stdout) != 0 || std::ferror(stdout) != 0;
-    const int writeErrno = errno;
+    const int writeErrno = writeFailed ? errno : 0;
     if (readFailed) {
         report(program, "Fehler beim Lesen der Eingabe", readErrno);
     }
