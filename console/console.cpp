@@ -1,27 +1,57 @@
 #include "console.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
+#ifdef _WIN32
+#include <cstdlib>
+#include <fcntl.h>
+#include <io.h>
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
+
 namespace {
 
-// The first input error, kept until the end so the output is written first.
-bool readFailed = false;
-int readErrno = 0;
+// The reason for the first failed read, kept until the end so the output is written first.
+int readError = 0;
 
-// The 32-bit value nearest to the number read, as strtol gives at the ends of its range.
-std::int32_t clamped(long long number)
+// A failing stdio call need not set errno; the reason is then the generic one.
+int reason()
 {
-    return static_cast<std::int32_t>(std::clamp<long long>(number, INT32_MIN, INT32_MAX));
+    return errno != 0 ? errno : EIO;
 }
 
-void noteReadError()
+// The next byte, or EOF; a read error's reason is taken from the very call that failed.
+int next(std::FILE* stream)
 {
-    if (!readFailed && std::ferror(stdin) != 0) {
-        readFailed = true;
-        readErrno = errno;
+    errno = 0;
+    const int byte = std::getc(stream);
+    if (byte == EOF && readError == 0 && std::ferror(stream) != 0) {
+        readError = reason();
     }
+    return byte;
+}
+
+// The white space of the C locale, by byte value: no <cctype> call, whose result for
+// a byte above 127 depends on the locale and the sign of char.
+bool isSpace(int byte)
+{
+    return byte == ' ' || (byte >= '\t' && byte <= '\r');
+}
+
+// The value of `byte` as a digit in `base`, or -1.
+int digitValue(int byte, int base)
+{
+    int digit = -1;
+    if (byte >= '0' && byte <= '9') {
+        digit = byte - '0';
+    } else if (byte >= 'a' && byte <= 'f') {
+        digit = byte - 'a' + 10;
+    } else if (byte >= 'A' && byte <= 'F') {
+        digit = byte - 'A' + 10;
+    }
+    return digit < base ? digit : -1;
 }
 
 // perror rather than fprintf to stderr: a program that names stderr pays for one more
@@ -35,37 +65,101 @@ void report(const char* program, const char* what, int error)
     std::perror(message);
 }
 
-} // namespace
+#ifdef _WIN32
+// The same bytes as everywhere else: no CR added before LF, no byte 26 taken for the end
+// of input. A real console shows UTF-8 for the run, so that ü and ä display as such.
+UINT consoleCodePage = 0;
 
-void console::readDecimal(std::int32_t& value)
+void restoreCodePage()
 {
-    long long number = 0;
-    // scanf's own reading rules are the input format; read 64 bits wide to clamp what overflows.
-    if (std::scanf("%lld", &number) == 1) { // NOLINT(cert-err34-c)
-        value = clamped(number);
-    }
-    noteReadError();
+    SetConsoleOutputCP(consoleCodePage);
 }
 
-void console::readInteger(std::int32_t& value)
+bool prepareConsole()
 {
-    long long number = 0;
-    // scanf's own reading rules are the input format; read 64 bits wide to clamp what overflows.
-    if (std::scanf("%lli", &number) == 1) { // NOLINT(cert-err34-c)
-        value = clamped(number);
+    static_cast<void>(_setmode(_fileno(stdin), _O_BINARY));
+    static_cast<void>(_setmode(_fileno(stdout), _O_BINARY));
+    static_cast<void>(_setmode(_fileno(stderr), _O_BINARY));
+    DWORD mode = 0;
+    if (GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode) != 0) {
+        consoleCodePage = GetConsoleOutputCP();
+        if (consoleCodePage != CP_UTF8 && SetConsoleOutputCP(CP_UTF8) != 0) {
+            static_cast<void>(std::atexit(restoreCodePage));
+        }
     }
-    noteReadError();
+    return true;
+}
+
+// Runs before main, so before any I/O.
+const bool consolePrepared = prepareConsole();
+#endif
+
+} // namespace
+
+bool console::readNumber(std::FILE* stream, Digits digits, std::int32_t& value)
+{
+    int byte = next(stream);
+    while (isSpace(byte)) {
+        byte = next(stream);
+    }
+    const bool negative = byte == '-';
+    if (byte == '-' || byte == '+') {
+        byte = next(stream);
+    }
+
+    int base = 10;
+    bool digitSeen = false;
+    if (digits == Digits::prefixed && byte == '0') {
+        digitSeen = true;
+        byte = next(stream);
+        base = 8;
+        if (byte == 'x' || byte == 'X') {
+            base = 16;
+            byte = next(stream);
+        }
+    }
+
+    // Past 2^31 the magnitude no longer matters: it stops there, and the clamp does the rest.
+    constexpr std::uint64_t beyond = std::uint64_t{1} << 31;
+    std::uint64_t magnitude = 0;
+    for (int digit = digitValue(byte, base); digit >= 0; digit = digitValue(byte, base)) {
+        digitSeen = true;
+        if (magnitude <= beyond) {
+            magnitude = magnitude * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
+        }
+        byte = next(stream);
+    }
+    if (byte != EOF) {
+        static_cast<void>(std::ungetc(byte, stream));
+    }
+    if (!digitSeen) {
+        return false;
+    }
+
+    if (negative) {
+        value = magnitude >= beyond ? INT32_MIN : -static_cast<std::int32_t>(magnitude);
+    } else {
+        value = magnitude >= beyond ? INT32_MAX : static_cast<std::int32_t>(magnitude);
+    }
+    return true;
 }
 
 int console::finish(const char* program)
 {
-    const bool writeFailed = std::fflush(stdout) != 0 || std::ferror(stdout) != 0;
-    const int writeErrno = writeFailed ? errno : 0;
-    if (readFailed) {
-        report(program, "Fehler beim Lesen der Eingabe", readErrno);
+    // errno is not cleared first: that alone would cost every start one more symbol lookup,
+    // and a failing write sets it on every C library these programs run on.
+    int writeError = 0;
+    if (std::fflush(stdout) != 0) {
+        writeError = reason();
+    } else if (std::ferror(stdout) != 0) {
+        // An earlier write failed, and what errno said then is gone.
+        writeError = EIO;
     }
-    if (writeFailed) {
-        report(program, "Fehler beim Schreiben der Ausgabe", writeErrno);
+    if (readError != 0) {
+        report(program, "Fehler beim Lesen der Eingabe", readError);
     }
-    return readFailed || writeFailed ? 1 : 0;
+    if (writeError != 0) {
+        report(program, "Fehler beim Schreiben der Ausgabe", writeError);
+    }
+    return readError != 0 || writeError != 0 ? 1 : 0;
 }

@@ -2,16 +2,20 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 
 namespace console {
 
-// Reads one integer as scanf's "%d" does, but 64 bits wide and clamped to the 32-bit
-// range: a number too large for an int would be undefined inside scanf itself.
-// `value` keeps what it held when nothing could be converted.
-void readDecimal(std::int32_t& value);
+// The digits a number is written in: decimal only, as scanf's "%d" reads them, or as
+// "%i" reads them, where a leading 0x or 0X means hexadecimal and a leading 0 octal.
+enum class Digits { decimal, prefixed };
 
-// The same for "%i": a leading 0 reads octal, a leading 0x or 0X hexadecimal.
-void readInteger(std::int32_t& value);
+// Reads one integer from `stream` by scanf's rules: white space skipped, an optional sign,
+// then digits, up to the first byte that cannot continue the number, which is left
+// unread. A number of any length is read to its end and clamped to the 32-bit range.
+// Returns whether a number was read; `value` keeps what it held when none was. A read
+// error is kept for finish() to report.
+bool readNumber(std::FILE* stream, Digits digits, std::int32_t& value);
 
 // Flushes standard output, reports a failed read or write on standard error under the
 // program's name, and returns the exit status for main: 0, or 1 after a report.

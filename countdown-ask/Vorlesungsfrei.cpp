@@ -13,14 +13,13 @@ std::int32_t tageBisFerien;
 int main()
 {
     std::puts("Welcher Wochentag ist heute? (Montag=1, Sonntag=7) ");
-    console::readDecimal(tag);
+    console::readNumber(stdin, console::Digits::decimal, tag);
     std::puts("Welche Kalenderwoche ist jetzt? ");
-    console::readDecimal(woche);
+    console::readNumber(stdin, console::Digits::decimal, woche);
 
     // 32-bit arithmetic that wraps; done unsigned, where wrapping is defined.
     tageBisFerien = static_cast<std::int32_t>(static_cast<std::uint32_t>(vorlesungsfrei)
-                                              - 7U * static_cast<std::uint32_t>(woche)
-                                              + static_cast<std::uint32_t>(tag));
+        - 7U * static_cast<std::uint32_t>(woche) + static_cast<std::uint32_t>(tag));
     std::printf("Es sind noch %d Tage bis es Vorlesungsfrei ist. \n", tageBisFerien);
-    return console::finish("countdown-ask");
+    return console::finish(PROGRAM_NAME);
 }

@@ -12,14 +12,14 @@ int main()
     std::int32_t woche = 0;
 
     std::printf("welcher wochentag ist heute?\n");
-    console::readInteger(tag);
+    console::readNumber(stdin, console::Digits::prefixed, tag);
     std::printf("welche kalenderwoche ist jetzt?\n");
-    console::readInteger(woche);
+    console::readNumber(stdin, console::Digits::prefixed, woche);
 
     // 32-bit arithmetic that wraps; done unsigned, where wrapping is defined.
     const std::uint32_t restDerWoche = 7U - static_cast<std::uint32_t>(tag);
     const std::uint32_t tagDesJahres = 7U * static_cast<std::uint32_t>(woche) - restDerWoche;
     const auto tageBisFerien = static_cast<std::int32_t>(198U - tagDesJahres);
     std::printf("tage bis ferien=%i\n", tageBisFerien);
-    return console::finish("countdown-dayofyear");
+    return console::finish(PROGRAM_NAME);
 }

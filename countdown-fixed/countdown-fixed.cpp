@@ -21,8 +21,7 @@ int main()
 
     // 32-bit arithmetic that wraps; done unsigned, where wrapping is defined.
     tageBisFerien = static_cast<std::int32_t>(static_cast<std::uint32_t>(vorlesungsfrei)
-                                              - 7U * static_cast<std::uint32_t>(Woche)
-                                              + static_cast<std::uint32_t>(Tag));
+        - 7U * static_cast<std::uint32_t>(Woche) + static_cast<std::uint32_t>(Tag));
     std::printf("Es sind %i Tage noch bis zu den Ferien. \n", tageBisFerien);
-    return console::finish("countdown-fixed");
+    return console::finish(PROGRAM_NAME);
 }

@@ -29,5 +29,5 @@ int main()
     const unsigned char laenderkennzeichen = 10;
     std::printf("%u \n", static_cast<unsigned int>(laenderkennzeichen));
 
-    return console::finish("product-sheet");
+    return console::finish(PROGRAM_NAME);
 }

@@ -6,5 +6,5 @@
 int main()
 {
     std::printf("Funktioniert!\n");
-    return console::finish("task-functions");
+    return console::finish(PROGRAM_NAME);
 }

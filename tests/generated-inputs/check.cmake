@@ -1,10 +1,11 @@
-# Runs PROGRAM on COUNT inputs made by GENERATOR from SEED and checks every run: exit
-# status 0, nothing on standard error, and the output of EXAMPLE, a golden case's expected
-# output whose result is RESULT, with one 32-bit integer in the place of that result.
+# Runs PROGRAM (under LAUNCHER) on COUNT inputs made by GENERATOR (under EMULATOR) from
+# SEED and checks every run: exit status 0, nothing on standard error, and the output of
+# EXAMPLE, a golden case's expected output whose result is RESULT, with one 32-bit integer
+# in the place of that result.
 
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
-execute_process(COMMAND ${GENERATOR} ${WORK} ${COUNT} ${SEED} RESULT_VARIABLE status)
+execute_process(COMMAND ${EMULATOR} ${GENERATOR} ${WORK} ${COUNT} ${SEED} RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "generating the inputs failed: ${status}")
 endif()
@@ -25,7 +26,7 @@ string(LENGTH "${tail}" tail_length)
 
 set(failures 0)
 foreach(input IN LISTS inputs)
-  execute_process(COMMAND ${PROGRAM}
+  execute_process(COMMAND ${LAUNCHER} ${PROGRAM}
     INPUT_FILE ${input} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
   set(problem "")
   string(LENGTH "${out}" length)

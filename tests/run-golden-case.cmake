@@ -1,7 +1,16 @@
-# Runs one golden case (see GoldenCases.cmake) and compares it byte for byte.
-# Variables: PROGRAM, CASE (path without extension), WORK (scratch folder), LAUNCHER.
+# Runs one golden case (see TestHarness.cmake) and compares it byte for byte.
+# Variables: PROGRAM, CASE (path without extension), WORK (scratch folder), LAUNCHER,
+# SYSTEM (the target's CMAKE_SYSTEM_NAME).
 
 get_filename_component(tests ${CASE} DIRECTORY)
+if(EXISTS ${CASE}.skip)
+  file(STRINGS ${CASE}.skip reasons REGEX "^${SYSTEM}: ")
+  if(reasons)
+    list(GET reasons 0 reason)
+    message("SKIPPED: ${reason}")
+    return()
+  endif()
+endif()
 file(MAKE_DIRECTORY ${WORK})
 
 set(stdin ${WORK}/empty)

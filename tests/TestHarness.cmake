@@ -1,0 +1,79 @@
+# What the tests of every program share: the launcher they run under, GoogleTest, and
+# golden cases, end-to-end runs of a program kept as data in its tests/ folder:
+#
+#   NAME.in          bytes given on standard input (none: empty input)
+#   NAME.out         exact expected standard output (none: no output)
+#   NAME.err         exact expected standard error (none: nothing on standard error)
+#   NAME.status      expected exit status (none: 0)
+#   NAME.args        command-line arguments, one a line
+#   NAME.stdin-from  a path, relative to tests/, read as standard input instead of NAME.in
+#   NAME.stdout-to   a path standard output is written to instead of being compared;
+#                    the case is skipped where that path does not exist
+#   NAME.skip        lines "SYSTEM: reason": the case is skipped for that target system
+#
+# Every NAME.out or NAME.err makes one test, named PROGRAM/NAME.
+
+set(TEST_LAUNCHER "" CACHE STRING "Command that every program under test runs under, e.g. valgrind")
+# A cross build's programs run under the toolchain's emulator (qemu-user, Wine).
+set(RUN_PROGRAM ${CMAKE_CROSSCOMPILING_EMULATOR} ${TEST_LAUNCHER})
+
+# GoogleTest: the installed one, or built from the distribution's sources where none fits
+# the target (a cross build, another C++ library).
+option(GTEST_FROM_SOURCE "Build GoogleTest from its sources rather than use an installed one" OFF)
+set(GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest's sources, for GTEST_FROM_SOURCE")
+if(NOT GTEST_FROM_SOURCE AND NOT CMAKE_CROSSCOMPILING)
+  find_package(GTest QUIET)
+endif()
+if(NOT TARGET GTest::gtest_main AND EXISTS ${GTEST_SOURCE_DIR}/CMakeLists.txt)
+  set(BUILD_GMOCK OFF CACHE BOOL "")
+  set(INSTALL_GTEST OFF CACHE BOOL "")
+  add_subdirectory(${GTEST_SOURCE_DIR} ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+  # Not our code to hold to our warnings and analysers.
+  set_target_properties(gtest gtest_main PROPERTIES
+    COMPILE_WARNING_AS_ERROR OFF CXX_CLANG_TIDY "" CXX_CPPCHECK "")
+  if(NOT TARGET GTest::gtest_main)
+    add_library(GTest::gtest_main ALIAS gtest_main)
+  endif()
+endif()
+if(TARGET GTest::gtest_main)
+  include(GoogleTest)
+else()
+  message(WARNING "GoogleTest was not found, nor its sources in ${GTEST_SOURCE_DIR}: "
+    "the unit tests are left out; the golden cases and the rest still run.")
+endif()
+
+# A GoogleTest program testing functions directly, its tests named PREFIX/Suite.Test:
+#   add_unit_test(NAME PREFIX SOURCE... [LIBRARIES LIBRARY...])
+function(add_unit_test name prefix)
+  if(NOT TARGET GTest::gtest_main)
+    return()
+  endif()
+  cmake_parse_arguments(PARSE_ARGV 2 unit "" "" LIBRARIES)
+  add_executable(${name} ${unit_UNPARSED_ARGUMENTS})
+  target_link_libraries(${name} PRIVATE ${unit_LIBRARIES} GTest::gtest_main)
+  gtest_discover_tests(${name} TEST_PREFIX ${prefix}/ DISCOVERY_MODE PRE_TEST)
+endfunction()
+
+set(GOLDEN_CASE_RUNNER ${CMAKE_CURRENT_LIST_DIR}/run-golden-case.cmake)
+
+function(add_golden_cases program)
+  set(dir ${CMAKE_CURRENT_SOURCE_DIR}/tests)
+  file(GLOB expectations CONFIGURE_DEPENDS ${dir}/*.out ${dir}/*.err)
+  set(names "")
+  foreach(file IN LISTS expectations)
+    get_filename_component(name ${file} NAME_WLE)
+    list(APPEND names ${name})
+  endforeach()
+  list(REMOVE_DUPLICATES names)
+  foreach(name IN LISTS names)
+    add_test(NAME ${program}/${name}
+      COMMAND ${CMAKE_COMMAND}
+        -DPROGRAM=$<TARGET_FILE:${program}>
+        -DCASE=${dir}/${name}
+        -DWORK=${CMAKE_CURRENT_BINARY_DIR}/golden/${name}
+        "-DLAUNCHER=${RUN_PROGRAM}"
+        -DSYSTEM=${CMAKE_SYSTEM_NAME}
+        -P ${GOLDEN_CASE_RUNNER})
+    set_tests_properties(${program}/${name} PROPERTIES SKIP_REGULAR_EXPRESSION "^SKIPPED:")
+  endforeach()
+endfunction()
