@@ -1,8 +1,15 @@
 #include "tasks.h"
 
+#include <cfloat>
+
 // The sum is defined as added left to right in IEEE double precision.
 #if defined(__FAST_MATH__) || defined(__ASSOCIATIVE_MATH__)
 #error "floating-point reassociation would change sumOfThreeFloatingNumbers"
+#endif
+// Wider intermediate results (the x87's 80 bits) would round differently; on x86-32
+// build with SSE2 floating point.
+#if !defined(FLT_EVAL_METHOD) || FLT_EVAL_METHOD != 0
+#error "double arithmetic must be evaluated in double precision (FLT_EVAL_METHOD 0)"
 #endif
 
 int firstTask()
