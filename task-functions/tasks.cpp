@@ -1,4 +1,4 @@
-#include "tasks.h"
+#include <uebungsprogramme/tasks.h>
 
 #include <cfloat>
 

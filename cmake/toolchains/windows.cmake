@@ -10,8 +10,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # The C++ and GCC runtime libraries linked in, so nothing needs a DLL beyond the system's.
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
-# Quiet, and without the .NET and HTML engines no program here uses.
-set(CMAKE_CROSSCOMPILING_EMULATOR env;WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=;wine)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run)
 # Wine makes its prefix on first use and says so on standard error: make it before any test.
 if(NOT DEFINED ENV{WINEPREFIX} AND NOT EXISTS "$ENV{HOME}/.wine/system.reg")
   execute_process(COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} wineboot --init OUTPUT_QUIET ERROR_QUIET)

@@ -1,0 +1,12 @@
+# Per package kind: a Debian package for each component; an archive of the programs alone.
+if(CPACK_GENERATOR STREQUAL "DEB")
+  set(CPACK_COMPONENTS_ALL programs development)
+else()
+  set(CPACK_COMPONENTS_ALL programs)
+  set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
+  if(CPACK_GENERATOR STREQUAL "ZIP")
+    set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION}-windows-x86_64")
+  else()
+    set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION}-linux-x86_64-static")
+  endif()
+endif()
