@@ -9,6 +9,7 @@
 // Wider intermediate results (the x87's 80 bits) would round differently; on x86-32
 // build with SSE2 floating point.
 #if !defined(FLT_EVAL_METHOD) || FLT_EVAL_METHOD != 0
+// cppcheck-suppress preprocessorErrorDirective ; it does not see the compiler's <cfloat>
 #error "double arithmetic must be evaluated in double precision (FLT_EVAL_METHOD 0)"
 #endif
 
