@@ -23,13 +23,17 @@ int reason()
 }
 
 // The next byte, or EOF; a read error's reason is taken from the very call that failed.
+// errno is left as it was otherwise: it may still hold the reason a write to an unbuffered
+// or line-buffered stdout failed, which finish() reports.
 int next(std::FILE* stream)
 {
+    const int earlier = errno;
     errno = 0;
     const int byte = std::getc(stream);
     if (byte == EOF && readError == 0 && std::ferror(stream) != 0) {
         readError = reason();
     }
+    errno = earlier;
     return byte;
 }
 
@@ -146,14 +150,12 @@ bool console::readNumber(std::FILE* stream, Digits digits, std::int32_t& value)
 
 int console::finish(const char* program)
 {
-    // errno is not cleared first: that alone would cost every start one more symbol lookup,
-    // and a failing write sets it on every C library these programs run on.
+    // Fully buffered, stdout fails here, at the flush. Unbuffered or line-buffered, it
+    // failed earlier, inside puts or printf, and errno still holds why: only output calls
+    // came since, and the reader gives errno back as it found it.
     int writeError = 0;
-    if (std::fflush(stdout) != 0) {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
         writeError = reason();
-    } else if (std::ferror(stdout) != 0) {
-        // An earlier write failed, and what errno said then is gone.
-        writeError = EIO;
     }
     if (readError != 0) {
         report(program, "Fehler beim Lesen der Eingabe", readError);

@@ -9,7 +9,11 @@
 #   NAME.stdin-from  a path, relative to tests/, read as standard input instead of NAME.in
 #   NAME.stdout-to   a path standard output is written to instead of being compared;
 #                    the case is skipped where that path does not exist
-#   NAME.skip        lines "SYSTEM: reason": the case is skipped for that target system
+#   NAME.launcher    a command the program runs under in this case, one word a line
+#                    (e.g. stdbuf -o0); the case is skipped where it is not installed
+#   NAME.skip        lines "WHAT: reason": the case is skipped where WHAT is the target
+#                    system (Windows, Linux, ...), or "cross" for a build whose programs
+#                    run under an emulator, or "static" for statically linked programs
 #
 # Every NAME.out or NAME.err makes one test, named PROGRAM/NAME.
 
@@ -56,6 +60,15 @@ endfunction()
 
 set(GOLDEN_CASE_RUNNER ${CMAKE_CURRENT_LIST_DIR}/run-golden-case.cmake)
 
+# What a case's NAME.skip may name: the target system and what else sets this build apart.
+set(build_kinds ${CMAKE_SYSTEM_NAME})
+if(CMAKE_CROSSCOMPILING)
+  list(APPEND build_kinds cross)
+endif()
+if(LINK_STATIC)
+  list(APPEND build_kinds static)
+endif()
+
 function(add_golden_cases program)
   set(dir ${CMAKE_CURRENT_SOURCE_DIR}/tests)
   file(GLOB expectations CONFIGURE_DEPENDS ${dir}/*.out ${dir}/*.err)
@@ -72,7 +85,7 @@ function(add_golden_cases program)
         -DCASE=${dir}/${name}
         -DWORK=${CMAKE_CURRENT_BINARY_DIR}/golden/${name}
         "-DLAUNCHER=${RUN_PROGRAM}"
-        -DSYSTEM=${CMAKE_SYSTEM_NAME}
+        "-DBUILD_KINDS=${build_kinds}"
         -P ${GOLDEN_CASE_RUNNER})
     set_tests_properties(${program}/${name} PROPERTIES SKIP_REGULAR_EXPRESSION "^SKIPPED:")
   endforeach()

@@ -1,13 +1,27 @@
 # Runs one golden case (see TestHarness.cmake) and compares it byte for byte.
 # Variables: PROGRAM, CASE (path without extension), WORK (scratch folder), LAUNCHER,
-# SYSTEM (the target's CMAKE_SYSTEM_NAME).
+# BUILD_KINDS (the target's CMAKE_SYSTEM_NAME, and "cross" or "static" where they apply).
 
 get_filename_component(tests ${CASE} DIRECTORY)
 if(EXISTS ${CASE}.skip)
-  file(STRINGS ${CASE}.skip reasons REGEX "^${SYSTEM}: ")
-  if(reasons)
-    list(GET reasons 0 reason)
-    message("SKIPPED: ${reason}")
+  foreach(kind IN LISTS BUILD_KINDS)
+    file(STRINGS ${CASE}.skip reasons REGEX "^${kind}: ")
+    if(reasons)
+      list(GET reasons 0 reason)
+      message("SKIPPED: ${reason}")
+      return()
+    endif()
+  endforeach()
+endif()
+
+# The case's own launcher goes first, so that it also reaches a program run under valgrind.
+set(case_launcher "")
+if(EXISTS ${CASE}.launcher)
+  file(STRINGS ${CASE}.launcher case_launcher)
+  list(GET case_launcher 0 command)
+  find_program(found ${command} NO_CACHE)
+  if(NOT found)
+    message("SKIPPED: ${command} is not installed")
     return()
   endif()
 endif()
@@ -40,7 +54,7 @@ if(EXISTS ${CASE}.args)
 endif()
 
 execute_process(
-  COMMAND ${LAUNCHER} ${PROGRAM} ${args}
+  COMMAND ${case_launcher} ${LAUNCHER} ${PROGRAM} ${args}
   INPUT_FILE ${stdin}
   OUTPUT_FILE ${stdout}
   ERROR_FILE ${WORK}/stderr
