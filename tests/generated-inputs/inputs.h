@@ -1,6 +1,7 @@
 // Generated inputs for the number reader and the countdown programs: numbers in all
-// three bases, signs alone and before digits, a 0x with no digit after it, letters,
-// control and high bytes, and white space of every kind. The same seed gives the same
+// three bases, signs alone and before digits, a 0x with no digit after it, numbers
+// followed by the bytes just outside the digit and letter ranges, letters, control and
+// high bytes, and white space of every kind. The same seed gives the same
 // inputs everywhere: mt19937's sequence is fixed by the standard, unlike that of the
 // distributions, and every piece is appended in its own statement, since the operands
 // of + may be evaluated in any order.
@@ -34,6 +35,13 @@ inline std::string sign(Random& random)
     return roll == 0 ? "-" : roll == 1 ? "+" : "";
 }
 
+// At times one of the bytes next to 0-9, A-F and a-f, which a reader that is off by one
+// in a range test would take for a digit.
+inline std::string neighbour(Random& random)
+{
+    return below(random, 3) == 0 ? pick(random, "/:@[`{Gg", 1) : "";
+}
+
 inline std::string controlBytes(Random& random)
 {
     std::string bytes;
@@ -56,16 +64,19 @@ inline std::string token(Random& random, bool beyond64Bits)
     switch (kind) {
     case 0: // decimal
         text += pick(random, digits, 1 + below(random, 10));
+        text += neighbour(random);
         break;
     case 1: // octal, at times stopped by an 8 or 9
         text += "0";
         text += pick(random, "01234567", below(random, 12));
         text += pick(random, "89", below(random, 2));
+        text += neighbour(random);
         break;
     case 2: // hexadecimal, at times only the prefix
         text += "0";
         text += pick(random, "xX", 1);
         text += pick(random, digits + "abcdefABCDEF", below(random, 16));
+        text += neighbour(random);
         break;
     case 3: // a sign alone, or two
         text += pick(random, "+-", below(random, 2));
@@ -78,7 +89,7 @@ inline std::string token(Random& random, bool beyond64Bits)
         break;
     case 6: // a number with punctuation inside
         text += pick(random, digits, 1 + below(random, 3));
-        text += pick(random, ".,-+x", 1);
+        text += pick(random, ".,-+x/:@[`{Gg", 1);
         text += pick(random, digits, below(random, 3));
         break;
     case 7:
