@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
+// SPDX-License-Identifier: MIT
+//
 // Reading numbers and checking the console at exit, the same for every program.
 #pragma once
 

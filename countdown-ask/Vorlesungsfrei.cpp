@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
+// SPDX-License-Identifier: MIT
+//
 // Asks for today's weekday and calendar week and prints the days left until the
 // lecture-free period, which begins on day 198 of the year.
 #include <cstdint>

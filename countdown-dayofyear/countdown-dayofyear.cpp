@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
+// SPDX-License-Identifier: MIT
+//
 // Asks for today's weekday and calendar week, turns them into the day of the year
 // and prints the days left until the holidays, which begin on day 198.
 #include <cstdint>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
+// SPDX-License-Identifier: MIT
+//
 // Asks for today's day and calendar week, answers both itself with day 7 of week 2,
 // and prints the days left until the holidays, which begin on day 198 of the year.
 #include <cstdint>

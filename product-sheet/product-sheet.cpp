@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
+// SPDX-License-Identifier: MIT
+//
 // Prints the data sheet of a food product: a heading, then five attributes, each a
 // label line followed by its value.
 #include <cstdio>

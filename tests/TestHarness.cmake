@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
+# SPDX-License-Identifier: MIT
+#
 # What the tests of every program share: the launcher they run under, GoogleTest, and
 # golden cases, end-to-end runs of a program kept as data in its tests/ folder:
 #

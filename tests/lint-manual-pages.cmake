@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
+# SPDX-License-Identifier: MIT
+#
 # Lints the manual pages PAGES with mandoc at its strictest, in a man tree of their own
 # under WORK so that their cross-references resolve; any message fails.
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
+# SPDX-License-Identifier: MIT
+#
 # Runs one golden case (see TestHarness.cmake) and compares it byte for byte.
 # Variables: PROGRAM, CASE (path without extension), WORK (scratch folder), LAUNCHER,
 # BUILD_KINDS (the target's CMAKE_SYSTEM_NAME, and "cross" or "static" where they apply).

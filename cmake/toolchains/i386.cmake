@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
+# SPDX-License-Identifier: MIT
+
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(TRIPLE i686-linux-gnu)
 set(QEMU_ARCH i386)

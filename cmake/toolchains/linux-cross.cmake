@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
+# SPDX-License-Identifier: MIT
+#
 # Linux on another architecture, with Debian's cross compiler for TRIPLE and its
 # libraries in /usr/TRIPLE; the programs run under qemu-user for QEMU_ARCH.
 set(CMAKE_SYSTEM_NAME Linux)

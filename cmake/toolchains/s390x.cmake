@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
+# SPDX-License-Identifier: MIT
+#
 # Big-endian.
 set(CMAKE_SYSTEM_PROCESSOR s390x)
 set(TRIPLE s390x-linux-gnu)

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
+# SPDX-License-Identifier: MIT
+#
 # x86_64 Windows with mingw-w64's g++; the programs run under Wine.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)

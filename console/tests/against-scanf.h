@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
+// SPDX-License-Identifier: MIT
+//
 // Reads one input twice with console::readNumber and twice with the C library's own
 // fscanf, from two streams holding the same bytes, as the programs read two numbers.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
+// SPDX-License-Identifier: MIT
+//
 // The reader against the C library's scanf on whatever bytes the fuzzer finds.
 #include <cstddef>
 #include <cstdint>

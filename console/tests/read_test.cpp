@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
+// SPDX-License-Identifier: MIT
+
 #include <gtest/gtest.h>
 
 #include <cstdint>

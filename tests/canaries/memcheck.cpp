@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
+// SPDX-License-Identifier: MIT
+//
 // A value that was never written decides what is printed. It is reached through a
 // volatile pointer, so that the compiler cannot see that and warn.
 #include <cstdio>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
+// SPDX-License-Identifier: MIT
+//
 // Never built: clang-tidy and cppcheck, run on it with the project's settings, must each
 // find a fault here.
 #include <cstdlib>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
+// SPDX-License-Identifier: MIT
+//
 // One fault for each sanitizer, chosen by the argument; the index and the value come
 // from argc so that the compiler cannot see the fault and fold it away.
 #include <cstdint>

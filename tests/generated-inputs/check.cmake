@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
+# SPDX-License-Identifier: MIT
+#
 # Runs PROGRAM (under LAUNCHER) on COUNT inputs made by GENERATOR (under EMULATOR) from
 # SEED and checks every run: exit status 0, nothing on standard error, and the output of
 # EXAMPLE, a golden case's expected output whose result is RESULT, with one 32-bit integer

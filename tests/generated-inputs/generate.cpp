@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
+// SPDX-License-Identifier: MIT
+//
 // Writes COUNT generated inputs for the countdown programs into FOLDER as 000.in,
 // 001.in, ..., the first one empty, some with numbers far beyond 64 bits.
 #include <cstdio>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
+// SPDX-License-Identifier: MIT
+//
 // Generated inputs for the number reader and the countdown programs: numbers in all
 // three bases, signs alone and before digits, a 0x with no digit after it, numbers
 // followed by the bytes just outside the digit and letter ranges, letters, control and

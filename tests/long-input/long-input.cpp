@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
+// SPDX-License-Identifier: MIT
+//
 // Feeds PROGRAM a long run of one byte on standard input and checks that it reads it in
 // constant memory: usage: long-input PROGRAM BYTE COUNT TAIL LAST_LINE
 // Standard input is COUNT copies of BYTE, then TAIL; the last line of the output must be

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
+// SPDX-License-Identifier: MIT
+//
 // The six exercise functions. Their results are fixed and simple; none of them
 // reads, writes or touches anything outside itself.
 #pragma once
