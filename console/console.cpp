@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
+// SPDX-License-Identifier: MIT
+
 #include "console.h"
 
 #include <cerrno>
@@ -59,10 +62,12 @@ int digitValue(int byte, int base)
 }
 
 // perror rather than fprintf to stderr: a program that names stderr pays for one more
-// symbol lookup at every start, and these programs are meant to start like plain C.
+// symbol lookup at every start, and these programs are meant to start like plain C. For
+// the same reason the message is not on the stack, where a hardened build would guard it
+// with a stack protector whose symbol the loader must find at every start too.
 void report(const char* program, const char* what, int error)
 {
-    char message[160];
+    static char message[160];
     // A message cut short is still worth writing.
     static_cast<void>(std::snprintf(message, sizeof message, "%s: %s", program, what));
     errno = error;

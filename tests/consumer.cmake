@@ -1,8 +1,13 @@
+# SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
+# SPDX-License-Identifier: MIT
+#
 # Installs the library of the build tree BUILD into a fresh prefix, builds the consumer
 # project SOURCE against it with the same toolchain, and runs it (under LAUNCHER).
+# Then builds it once more without CMake, with COMPILE (the compiler and this build's
+# flags) and what pkg-config says of the library, where pkg-config is installed.
 # Variables: BUILD, SOURCE, WORK, LAUNCHER, SUFFIX (of executables), CONFIGURE (arguments),
-# LIBDIR, CROSS: a cross build looks for packages in its target's root alone, so it is
-# shown the package itself.
+# COMPILE, LIBDIR, CROSS: a cross build looks for packages in its target's root alone, so
+# it is shown the package itself.
 
 file(REMOVE_RECURSE ${WORK})
 set(prefix ${WORK}/prefix)
@@ -18,7 +23,25 @@ foreach(step IN ITEMS
     message(FATAL_ERROR "cmake ${step} failed:\n${out}")
   endif()
 endforeach()
-execute_process(COMMAND ${LAUNCHER} ${WORK}/build/app${SUFFIX} RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "the consumer exited with ${status}")
+set(apps ${WORK}/build/app${SUFFIX})
+
+find_program(PKG_CONFIG pkg-config)
+if(PKG_CONFIG)
+  # The library lies elsewhere than the prefix it was configured for; pkg-config is told.
+  set(ENV{PKG_CONFIG_PATH} ${prefix}/${LIBDIR}/pkgconfig)
+  execute_process(COMMAND ${PKG_CONFIG} --define-variable=prefix=${prefix} --cflags --libs uebungsprogramme-tasks
+    OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+  separate_arguments(flags UNIX_COMMAND "${flags}")
+  execute_process(COMMAND ${COMPILE} ${SOURCE}/app.cpp ${flags} -o ${WORK}/pkg-config-app${SUFFIX}
+    COMMAND_ERROR_IS_FATAL ANY)
+  list(APPEND apps ${WORK}/pkg-config-app${SUFFIX})
+else()
+  message("pkg-config is not installed: the consumer is built with CMake alone")
 endif()
+
+foreach(app IN LISTS apps)
+  execute_process(COMMAND ${LAUNCHER} ${app} RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${app} exited with ${status}")
+  endif()
+endforeach()
