@@ -49,6 +49,13 @@ else()
     "the unit tests are left out; the golden cases and the rest still run.")
 endif()
 
+# Where the target's programs cannot run at all (a toolchain says why in
+# PROGRAMS_CANNOT_RUN), every test that would run one is there, skipped with the reason.
+function(add_skipped_test name)
+  add_test(NAME ${name} COMMAND ${CMAKE_COMMAND} -E echo "SKIPPED: ${PROGRAMS_CANNOT_RUN}")
+  set_tests_properties(${name} PROPERTIES SKIP_REGULAR_EXPRESSION "^SKIPPED:")
+endfunction()
+
 # A GoogleTest program testing functions directly, its tests named PREFIX/Suite.Test:
 #   add_unit_test(NAME PREFIX SOURCE... [LIBRARIES LIBRARY...])
 function(add_unit_test name prefix)
@@ -58,7 +65,12 @@ function(add_unit_test name prefix)
   cmake_parse_arguments(PARSE_ARGV 2 unit "" "" LIBRARIES)
   add_executable(${name} ${unit_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE ${unit_LIBRARIES} GTest::gtest_main)
-  gtest_discover_tests(${name} TEST_PREFIX ${prefix}/ DISCOVERY_MODE PRE_TEST)
+  if(PROGRAMS_CANNOT_RUN)
+    # Discovery would have to run the program too.
+    add_skipped_test(${prefix}/${name})
+  else()
+    gtest_discover_tests(${name} TEST_PREFIX ${prefix}/ DISCOVERY_MODE PRE_TEST)
+  endif()
 endfunction()
 
 set(GOLDEN_CASE_RUNNER ${CMAKE_CURRENT_LIST_DIR}/run-golden-case.cmake)
@@ -82,6 +94,10 @@ function(add_golden_cases program)
   endforeach()
   list(REMOVE_DUPLICATES names)
   foreach(name IN LISTS names)
+    if(PROGRAMS_CANNOT_RUN)
+      add_skipped_test(${program}/${name})
+      continue()
+    endif()
     add_test(NAME ${program}/${name}
       COMMAND ${CMAKE_COMMAND}
         -DPROGRAM=$<TARGET_FILE:${program}>

@@ -13,8 +13,4 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # The C++ and GCC runtime libraries linked in, so nothing needs a DLL beyond the system's.
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run)
-# Wine makes its prefix on first use and says so on standard error: make it before any test.
-if(NOT DEFINED ENV{WINEPREFIX} AND NOT EXISTS "$ENV{HOME}/.wine/system.reg")
-  execute_process(COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} wineboot --init OUTPUT_QUIET ERROR_QUIET)
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/wine.cmake)

