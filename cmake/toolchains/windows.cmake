@@ -13,4 +13,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # The C++ and GCC runtime libraries linked in, so nothing needs a DLL beyond the system's.
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+# The C runtime's DLL, as the programs import it.
+set(WINDOWS_RUNTIME msvcrt.dll)
 include(${CMAKE_CURRENT_LIST_DIR}/wine.cmake)
