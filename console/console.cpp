@@ -78,6 +78,7 @@ void report(const char* program, const char* what, int error)
 // The same bytes as everywhere else: no CR added before LF, no byte 26 taken for the end
 // of input. A real console shows UTF-8 for the run, so that ü and ä display as such.
 UINT consoleCodePage = 0;
+bool consoleBuffered = false;
 
 void restoreCodePage()
 {
@@ -92,9 +93,15 @@ bool prepareConsole()
     DWORD mode = 0;
     if (GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode) != 0) {
         consoleCodePage = GetConsoleOutputCP();
-        if (consoleCodePage != CP_UTF8 && SetConsoleOutputCP(CP_UTF8) != 0) {
+        bool utf8 = consoleCodePage == CP_UTF8;
+        if (!utf8 && SetConsoleOutputCP(CP_UTF8) != 0) {
+            utf8 = true;
             static_cast<void>(std::atexit(restoreCodePage));
         }
+        // Unbuffered, the C runtime hands the console a byte at a time, and it decodes
+        // each write alone: the two bytes of ü become two wrong signs. Buffered, every
+        // line reaches it whole; no program here writes more than the buffer holds.
+        consoleBuffered = utf8 && std::setvbuf(stdout, nullptr, _IOFBF, 4096) == 0;
     }
     return true;
 }
@@ -103,10 +110,21 @@ bool prepareConsole()
 const bool consolePrepared = prepareConsole();
 #endif
 
+// A prompt is on screen before the program waits for its answer.
+void showPrompt()
+{
+#ifdef _WIN32
+    if (consoleBuffered) {
+        static_cast<void>(std::fflush(stdout));
+    }
+#endif
+}
+
 } // namespace
 
 bool console::readNumber(std::FILE* stream, Digits digits, std::int32_t& value)
 {
+    showPrompt();
     int byte = next(stream);
     while (isSpace(byte)) {
         byte = next(stream);
