@@ -8,5 +8,8 @@ set(CMAKE_SYSTEM_NAME Darwin)
 set(CMAKE_OSX_DEPLOYMENT_TARGET 11.0)
 set(ZIG_TARGET ${CMAKE_SYSTEM_PROCESSOR}-macos.${CMAKE_OSX_DEPLOYMENT_TARGET})
 include(${CMAKE_CURRENT_LIST_DIR}/zig.cmake)
+# No debug map: it names each object file by its path, and the linker hashes it into the
+# program's UUID, so that the same sources built elsewhere would give other bytes.
+string(APPEND CMAKE_EXE_LINKER_FLAGS_INIT " -Wl,-S")
 set(CMAKE_INSTALL_NAME_TOOL llvm-install-name-tool-14)
 set(PROGRAMS_CANNOT_RUN "Mach-O programs cannot run here")
