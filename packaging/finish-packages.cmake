@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 #
 # Run by CPack after each package is made, while the packages just made are still in
-# CPack's own folder (CPACK_PACKAGE_FILES).
+# CPack's own folder (CPACK_PACKAGE_FILES). Their checks come next (see tests/).
 
 # CPack gives the members of a Debian package's ar archive the modes that the umask left
 # on its own files. ar's deterministic mode writes them again: mode 0644, owner root, time 0.
@@ -20,23 +20,3 @@ foreach(package IN LISTS CPACK_PACKAGE_FILES)
     file(REMOVE_RECURSE ${members})
   endif()
 endforeach()
-
-# SHA256SUMS beside the packages lists every package there, in sha256sum's format, so that
-# `sha256sum -c SHA256SUMS` checks them. The packages just made take the place of any of
-# the same name from an earlier run.
-file(GLOB packages ${CPACK_PACKAGE_DIRECTORY}/*.deb ${CPACK_PACKAGE_DIRECTORY}/*.tar.gz
-  ${CPACK_PACKAGE_DIRECTORY}/*.zip)
-set(names "")
-foreach(package IN LISTS CPACK_PACKAGE_FILES packages)
-  get_filename_component(name ${package} NAME)
-  if(NOT name IN_LIST names)
-    list(APPEND names ${name})
-    file(SHA256 ${package} sum_${name})
-  endif()
-endforeach()
-list(SORT names)
-set(sums "")
-foreach(name IN LISTS names)
-  string(APPEND sums "${sum_${name}}  ${name}\n")
-endforeach()
-file(WRITE ${CPACK_PACKAGE_DIRECTORY}/SHA256SUMS "${sums}")
