@@ -2,26 +2,24 @@
 # SPDX-License-Identifier: MIT
 #
 # Unpacks the archive ARCHIVE into WORK/unpacked as a user would, checks that it holds one
-# folder named as the archive is, and follows its INSTALL note into the empty prefix
+# folder, NAME, as the archive is named, and follows its INSTALL note into the empty prefix
 # WORK/prefix: the note's indented commands, as root needs no sudo. Then checks each of
 # PROGRAMS there: at most MAX_SIZE bytes where given, statically linked where STATIC is
 # set, and run against one golden case where RUN is set (under LAUNCHER). An archive
 # without INSTALL (Windows) is used where it is unpacked, and its README.txt and
 # LICENSE.txt are checked instead.
-# Variables: ARCHIVE, WORK, SOURCE, PROGRAMS, SUFFIX, VERSION, MAX_SIZE, STATIC, RUN,
+# Variables: ARCHIVE, NAME, WORK, SOURCE, PROGRAMS, SUFFIX, VERSION, MAX_SIZE, STATIC, RUN,
 # LAUNCHER, BUILD_KINDS.
 
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/unpacked)
 execute_process(COMMAND ${CMAKE_COMMAND} -E tar xf ${ARCHIVE} WORKING_DIRECTORY ${WORK}/unpacked
   COMMAND_ERROR_IS_FATAL ANY)
-get_filename_component(name ${ARCHIVE} NAME)
-string(REGEX REPLACE "\\.(tar\\.gz|zip)$" "" name ${name})
 file(GLOB top RELATIVE ${WORK}/unpacked ${WORK}/unpacked/*)
-if(NOT top STREQUAL name)
-  message(FATAL_ERROR "${ARCHIVE} holds ${top}, not one folder ${name}")
+if(NOT top STREQUAL NAME)
+  message(FATAL_ERROR "${ARCHIVE} holds ${top}, not one folder ${NAME}")
 endif()
-set(release ${WORK}/unpacked/${name})
+set(release ${WORK}/unpacked/${NAME})
 
 if(EXISTS ${release}/INSTALL)
   set(prefix ${WORK}/prefix)
