@@ -20,9 +20,24 @@
 #
 # Every NAME.out or NAME.err makes one test, named PROGRAM/NAME.
 
+# An optional tool of the suite: found here, and listed once configuring is done, as found
+# or not, with what is skipped without it.
+include(FeatureSummary)
+function(optional_tool variable program purpose)
+  find_program(${variable} ${program})
+  add_feature_info(${program} ${variable} "${purpose}")
+endfunction()
+
 set(TEST_LAUNCHER "" CACHE STRING "Command that every program under test runs under, e.g. valgrind")
-# A cross build's programs run under the toolchain's emulator (qemu-user, Wine).
+# A cross build's programs run under the toolchain's emulator (qemu-user, Wine), which
+# the toolchain has found already.
 set(RUN_PROGRAM ${CMAKE_CROSSCOMPILING_EMULATOR} ${TEST_LAUNCHER})
+if(CMAKE_CROSSCOMPILING_EMULATOR)
+  list(GET CMAKE_CROSSCOMPILING_EMULATOR 0 emulator)
+  get_filename_component(emulator ${emulator} NAME)
+  string(REGEX REPLACE "-run$" "" emulator ${emulator})
+  add_feature_info(${emulator} ON "for every test that runs a program (configuring stops without it)")
+endif()
 
 # GoogleTest: the installed one, or built from the distribution's sources where none fits
 # the target (a cross build, another C++ library).
@@ -42,6 +57,7 @@ if(NOT TARGET GTest::gtest_main AND EXISTS ${GTEST_SOURCE_DIR}/CMakeLists.txt)
     add_library(GTest::gtest_main ALIAS gtest_main)
   endif()
 endif()
+add_feature_info(GoogleTest "TARGET GTest::gtest_main" "for the unit tests (left out without it)")
 if(TARGET GTest::gtest_main)
   include(GoogleTest)
 else()
