@@ -53,6 +53,13 @@ if(NOT TARGET GTest::gtest_main AND EXISTS ${GTEST_SOURCE_DIR}/CMakeLists.txt)
   # Not our code to hold to our warnings and analysers.
   set_target_properties(gtest gtest_main PROPERTIES
     COMPILE_WARNING_AS_ERROR OFF CXX_CLANG_TIDY "" CXX_CPPCHECK "")
+  # WASI has no dup(), with which GoogleTest would capture the output of a test, nor
+  # exceptions, which its build turns on.
+  if(CMAKE_SYSTEM_NAME STREQUAL "WASI")
+    target_compile_definitions(gtest PUBLIC GTEST_HAS_STREAM_REDIRECTION=0)
+    target_compile_options(gtest PRIVATE -fno-exceptions)
+    target_compile_options(gtest_main PRIVATE -fno-exceptions)
+  endif()
   if(NOT TARGET GTest::gtest_main)
     add_library(GTest::gtest_main ALIAS gtest_main)
   endif()
@@ -80,7 +87,12 @@ function(add_unit_test name prefix)
   endif()
   cmake_parse_arguments(PARSE_ARGV 2 unit "" "" LIBRARIES)
   add_executable(${name} ${unit_UNPARSED_ARGUMENTS})
-  target_link_libraries(${name} PRIVATE ${unit_LIBRARIES} GTest::gtest_main)
+  set(gtest_main GTest::gtest_main)
+  if(CMAKE_SYSTEM_NAME STREQUAL "WASI")
+    # WASI's start code asks for no main that takes arguments, so none comes from an archive.
+    set(gtest_main "$<LINK_LIBRARY:WHOLE_ARCHIVE,GTest::gtest_main>")
+  endif()
+  target_link_libraries(${name} PRIVATE ${unit_LIBRARIES} ${gtest_main})
   if(PROGRAMS_CANNOT_RUN)
     # Discovery would have to run the program too.
     add_skipped_test(${prefix}/${name})

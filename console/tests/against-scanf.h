@@ -15,15 +15,26 @@
 
 namespace againstScanf {
 
-// A stream holding `bytes`, read from the start; tmpfile works with every C library.
+// A stream holding `bytes`, read from the start; tmpfile works with every C library but
+// WASI's, which has no temporary files and reads from a copy in memory instead, kept for
+// as long as the test runs.
 inline std::FILE* streamOf(const std::string& bytes)
 {
+#ifdef __wasi__
+    auto* copy = new std::string(bytes + '\0'); // NOLINT(cppcoreguidelines-owning-memory)
+    std::FILE* stream = fmemopen(copy->data(), bytes.size(), "r");
+    if (stream == nullptr) {
+        std::perror("no stream in memory to compare in");
+        std::abort();
+    }
+#else
     std::FILE* stream = std::tmpfile();
     if (stream == nullptr || std::fwrite(bytes.data(), 1, bytes.size(), stream) != bytes.size()) {
         std::perror("no temporary file to compare in");
         std::abort();
     }
     std::rewind(stream);
+#endif
     return stream;
 }
 

@@ -8,7 +8,9 @@
 
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
-execute_process(COMMAND ${EMULATOR} ${GENERATOR} ${WORK} ${COUNT} ${SEED} RESULT_VARIABLE status)
+# Into the current folder, the one a WASI runtime lets a program write to.
+execute_process(COMMAND ${EMULATOR} ${GENERATOR} . ${COUNT} ${SEED} WORKING_DIRECTORY ${WORK}
+  RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "generating the inputs failed: ${status}")
 endif()
