@@ -13,7 +13,8 @@ foreach(package IN LISTS PACKAGES)
   message("${DIRECTORY}/${name}")
 endforeach()
 
-file(GLOB released RELATIVE ${DIRECTORY} ${DIRECTORY}/*.deb ${DIRECTORY}/*.tar.gz ${DIRECTORY}/*.zip)
+file(GLOB released RELATIVE ${DIRECTORY} ${DIRECTORY}/*.deb ${DIRECTORY}/*.tar.gz ${DIRECTORY}/*.zip
+  ${DIRECTORY}/*.html)
 list(SORT released)
 set(sums "")
 foreach(name IN LISTS released)
