@@ -2,43 +2,51 @@
 // SPDX-License-Identifier: MIT
 //
 // usage: node build-page.mjs NPM_PACKAGES OUTPUT VERSION PROGRAM.wasm...
-// The web console as one HTML file: console.html with the bundled script and styles, the
-// programs in base64 and a Content-Security-Policy that allows this very script alone.
+// The web console as one HTML file: console.html with the bundled script, the programs in
+// base64 inside it, and a Content-Security-Policy that allows this very script and style
+// alone.
 import { createHash } from 'node:crypto';
 import { readFile, writeFile } from 'node:fs/promises';
 import { createRequire } from 'node:module';
 import { basename, join } from 'node:path';
 import { argv, exit } from 'node:process';
 
-const LIMIT = 1 << 20;
+const LIMIT = 300 * 1024;
 const [packages, output, version, ...programs] = argv.slice(2);
 const here = new URL('.', import.meta.url).pathname;
 const esbuild = createRequire(join(packages, 'package.json'))('esbuild');
 
+const encoded = {};
+for (const program of programs) encoded[basename(program, '.wasm')] = (await readFile(program)).toString('base64');
+// The programs are the module 'programs', made here.
+const embed = {
+  name: 'programs',
+  setup(build) {
+    build.onResolve({ filter: /^programs$/ }, () => ({ path: 'programs', namespace: 'programs' }));
+    build.onLoad({ filter: /.*/, namespace: 'programs' }, () => ({ contents: JSON.stringify(encoded), loader: 'json' }));
+  },
+};
 const bundle = await esbuild.build({
-  entryPoints: [join(here, 'console.js')],
-  nodePaths: [join(packages, 'node_modules')],
+  entryPoints: [join(here, 'page.js')],
+  plugins: [embed],
   bundle: true,
   minify: true,
   format: 'esm',
   target: 'es2022',
-  outdir: 'bundle',
   write: false,
   logLevel: 'warning',
 });
-const text = (extension) => bundle.outputFiles.find((file) => file.path.endsWith(extension)).text;
-const script = text('.js');
-const style = text('.css');
-if (/<\/script/i.test(script) || /<\/style/i.test(style)) {
+const script = bundle.outputFiles[0].text;
+if (/<\/script/i.test(script)) {
   console.error('build-page: the bundle would end its own element early');
   exit(1);
 }
 
-const encoded = {};
-for (const program of programs) encoded[basename(program, '.wasm')] = (await readFile(program)).toString('base64');
-const hash = `sha256-${createHash('sha256').update(script).digest('base64')}`;
-const parts = { SCRIPT_HASH: hash, VERSION: version, STYLE: style, PROGRAMS: JSON.stringify(encoded), SCRIPT: script };
-const page = (await readFile(join(here, 'console.html'), 'utf8')).replace(/@([A-Z_]+)@/g, (_, name) => parts[name]);
+const hash = (text) => `sha256-${createHash('sha256').update(text).digest('base64')}`;
+const template = await readFile(join(here, 'console.html'), 'utf8');
+const style = template.match(/<style>(.*?)<\/style>/s)[1];
+const parts = { SCRIPT_HASH: hash(script), STYLE_HASH: hash(style), VERSION: version, SCRIPT: script };
+const page = template.replace(/@([A-Z_]+)@/g, (_, name) => parts[name]);
 
 const size = Buffer.byteLength(page);
 if (size > LIMIT) {

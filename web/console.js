@@ -1,161 +1,300 @@
 // SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
 // SPDX-License-Identifier: MIT
 //
-// The web console: a menu of the programs and a terminal that runs the one the address's
-// fragment names. The terminal behaves as a Linux terminal in canonical mode: typing is
-// echoed and edited a line at a time, Enter hands the line over, Ctrl-D ends the input.
-import { FitAddon } from '@xterm/addon-fit';
-import { Terminal } from '@xterm/xterm';
-import '@xterm/xterm/css/xterm.css';
+// The console, <uebungs-konsole programm="NAME">: runs one of the programs as a terminal
+// in canonical mode would. What the program writes is a log of lines, kept from run to
+// run as scrollback. What the user types goes into a native text field, so that every
+// keyboard, input method, dictation and screen reader works as on any page. It holds
+// one line: each newline that reaches it, by Enter, a paste or anything else, hands the
+// line before it over.
+import programs from 'programs';
 import { Exit, run } from './wasi.js';
 
-const about = {
-  'countdown-ask': 'fragt nach Wochentag und Kalenderwoche und zählt die Tage bis zur vorlesungsfreien Zeit',
-  'countdown-fixed': 'zählt die Tage bis zu den Ferien für den festen Tag 7 der Kalenderwoche 2',
-  'countdown-dayofyear': 'zählt die Tage bis zu den Ferien vom Tag des Jahres an, liest auch oktal (010) und hexadezimal (0x10)',
-  'product-sheet': 'zeigt das Datenblatt eines Nahrungsmittels',
-  'task-functions': 'sechs kleine Übungsfunktionen; das Programm meldet nur, dass es läuft',
+const NAME = 'uebungs-konsole';
+const text = {
+  field: 'Eingabe',
+  end: 'Eingabe beenden (Strg+D)',
+  interrupt: 'Abbrechen (Strg+C)',
+  again: 'Noch einmal ausführen',
+  ended: (status) => `Programm beendet mit Status ${status}.`,
+  aborted: (reason) => `Programm abgebrochen: ${reason}`,
+  noWebAssembly: 'Dieser Browser kann kein WebAssembly ausführen, deshalb läuft das Programm hier nicht.',
+  forbidden: 'Diese Seite erlaubt kein WebAssembly, deshalb läuft das Programm hier nicht.',
+  unknown: (name) => `Ein Programm „${name}“ gibt es nicht; es gibt ${Object.keys(programs).join(', ')}.`,
 };
 
-const element = (id) => document.getElementById(id);
-const programs = JSON.parse(element('programs').textContent);
-const modules = new Map();
-
-const terminal = new Terminal({ convertEol: true, screenReaderMode: true, cursorBlink: true, fontSize: 15 });
-const fit = new FitAddon();
-terminal.loadAddon(fit);
+const style = new CSSStyleSheet();
+style.replaceSync(`
+:host { display: block; min-width: 0; font: 1rem/1.4 ui-monospace, monospace; color: #e8e8e8; }
+[hidden] { display: none !important; }
+.screen { padding: 0.4rem 0.6rem; background: #111; border-radius: 4px; cursor: text; }
+.screen:focus-within { outline: 2px solid #6ab0ff; outline-offset: 2px; }
+[role=log] div, .partial { white-space: pre-wrap; overflow-wrap: anywhere; }
+.run + .run { margin-top: 0.6rem; padding-top: 0.6rem; border-top: 1px solid #555; }
+.status { color: #b8b8b8; }
+.line { display: flex; align-items: baseline; }
+textarea { flex: 1; min-width: 4ch; margin: 0; padding: 0; border: 0; outline: 0; resize: none; overflow: hidden;
+  font: inherit; color: inherit; background: transparent; caret-color: #fff; }
+button { margin: 0.5rem 0.5rem 0 0; padding: 0.5rem 0.9rem; font: 0.9rem/1.2 system-ui, sans-serif; }
+p { margin: 0; font-family: system-ui, sans-serif; }
+`);
 
 const encoder = new TextEncoder();
-let line = '';
-let queue = [];
-let waiting = null;
-let atLineStart = true;
-let current = null;
-let runs = 0;
+const modules = new Map();
 
-// Everything goes to the terminal through these two, which note where its line stands.
-function show(text) {
-  atLineStart = text.endsWith('\n');
-  terminal.write(text);
-}
-
-function output(bytes) {
-  if (bytes.length === 0) return;
-  atLineStart = bytes[bytes.length - 1] === 0x0a;
-  terminal.write(bytes);
-}
-
-// What typing shows: a control character as ^X, as a terminal echoes it.
-const echo = (char) => (char < ' ' && char !== '\t' ? `^${String.fromCharCode(char.charCodeAt(0) + 64)}` : char);
-
-// Hands the program what it waits for: queued bytes, or the end of input (null).
-function deliver() {
-  if (!waiting || queue.length === 0) return;
-  const { resolve, capacity } = waiting;
-  waiting = null;
-  const next = queue[0] ?? new Uint8Array(0);
-  if (next.length > capacity) {
-    queue[0] = next.subarray(capacity);
-    resolve(next.subarray(0, capacity));
-  } else {
-    queue.shift();
-    resolve(next);
-  }
-}
-
-function handOver(text) {
-  queue.push(text === '' ? null : encoder.encode(text));
-  deliver();
-}
-
-function read(capacity) {
-  return new Promise((resolve, reject) => {
-    waiting = { resolve, reject, capacity };
-    deliver();
-  });
-}
-
-terminal.onData((data) => {
-  if (current === null) {
-    if (data === '\r') start(location.hash.slice(1));
-    return;
-  }
-  for (const char of data) {
-    if (char === '\r') {
-      show('\n');
-      handOver(`${line}\n`);
-      line = '';
-    } else if (char === '\x7f' || char === '\b') {
-      const last = [...line].pop();
-      if (last === undefined) continue;
-      line = line.slice(0, -last.length);
-      show('\b \b'.repeat(echo(last).length));
-    } else if (char === '\x04') {
-      handOver(line);
-      line = '';
-    } else if (char === '\x03') {
-      show('^C\n');
-      waiting?.reject(new Exit(130));
-    } else {
-      line += char;
-      show(echo(char));
-    }
-  }
-});
-
-async function module(name) {
-  if (!modules.has(name)) {
-    const bytes = Uint8Array.from(atob(programs[name]), (char) => char.charCodeAt(0));
-    modules.set(name, WebAssembly.compile(bytes));
-  }
+// The program compiled once per page, however many consoles run it.
+function compiled(name) {
+  if (!modules.has(name)) modules.set(name, WebAssembly.compile(Uint8Array.from(atob(programs[name]), (char) => char.charCodeAt(0))));
   return modules.get(name);
 }
 
-async function start(name) {
-  const chosen = Object.hasOwn(programs, name);
-  element('console').hidden = !chosen;
-  element('again').hidden = true;
-  waiting?.reject(new Error('abgelöst'));
-  current = null;
-  if (!chosen) return;
-  const mine = ++runs;
-  current = name;
-  [line, queue, waiting, atLineStart] = ['', [], null, true];
-  element('program').textContent = name;
-  document.title = `${name} – Übungsprogramme`;
-  terminal.reset();
-  terminal.focus();
-  let ending;
-  try {
-    const status = await run(await module(name), { read, write: output });
-    ending = `Programm beendet mit Status ${status}.`;
-  } catch (error) {
-    ending = `Programm abgebrochen: ${error.message}`;
+// What typing shows: a control character as ^X, as a terminal echoes it.
+const echo = (typed) => typed.replace(/[\0-\x08\x0b-\x1f\x7f]/g, (char) => `^${String.fromCharCode(char.charCodeAt(0) ^ 0x40)}`);
+
+const create = (tag, properties, ...children) => {
+  const made = Object.assign(document.createElement(tag), properties);
+  made.append(...children);
+  return made;
+};
+
+class Console extends HTMLElement {
+  static observedAttributes = ['programm'];
+  #screen = create('div', { className: 'screen', tabIndex: -1 });
+  #log = create('div', { role: 'log' });
+  #output = null;
+  #partial = create('span', { className: 'partial' });
+  #field = create('textarea', { rows: 1, wrap: 'off', autocomplete: 'off', spellcheck: false, ariaLabel: text.field });
+  #line = create('div', { className: 'line', hidden: true }, this.#partial, this.#field);
+  #controls = create('div', { hidden: true });
+  #again = create('button', { type: 'button', className: 'again', textContent: text.again, hidden: true });
+  #queue = [];
+  #waiting = null;
+  #interrupted = false;
+  #heard = '';
+  #runs = 0;
+  #focusWanted = false;
+
+  constructor() {
+    super();
+    const shadow = this.attachShadow({ mode: 'open' });
+    shadow.adoptedStyleSheets = [style];
+    for (const [name, value] of [['autocapitalize', 'off'], ['autocorrect', 'off'], ['enterkeyhint', 'enter']]) this.#field.setAttribute(name, value);
+    const control = (label, act) => {
+      const button = create('button', { type: 'button', textContent: label });
+      button.addEventListener('click', () => {
+        act();
+        if (!this.#line.hidden) this.#field.focus();
+      });
+      return button;
+    };
+    this.#controls.append(control(text.end, () => this.#endInput()), control(text.interrupt, () => this.#interrupt()));
+    this.#screen.append(this.#log, this.#line);
+    shadow.append(this.#screen, this.#controls, this.#again);
+
+    // A tap or click anywhere on the screen types into the field, unless it selects text.
+    this.#screen.addEventListener('click', () => {
+      if (!this.#line.hidden && document.getSelection().isCollapsed) this.#field.focus();
+    });
+    this.#field.addEventListener('input', (event) => event.isComposing || this.#take());
+    this.#field.addEventListener('compositionend', () => this.#take());
+    // Enter and a paste go in at once: the field's own editing takes seconds over a
+    // long line.
+    this.#field.addEventListener('beforeinput', (event) => {
+      if (event.isComposing || !/^insert(LineBreak|Paragraph)$/.test(event.inputType)) return;
+      event.preventDefault();
+      this.#enter();
+    });
+    this.#field.addEventListener('paste', (event) => {
+      const pasted = event.clipboardData?.getData('text/plain');
+      if (!pasted) return;
+      event.preventDefault();
+      this.#insert(pasted);
+    });
+    this.#field.addEventListener('keydown', (event) => this.#key(event));
+    this.#again.addEventListener('click', () => {
+      this.#focusWanted = true;
+      this.#start();
+    });
   }
-  if (mine !== runs) return;
-  current = null;
-  show(`${atLineStart ? '' : '\n'}${ending}\n`);
-  element('again').hidden = false;
+
+  connectedCallback() {
+    this.#start();
+  }
+
+  disconnectedCallback() {
+    this.#stop();
+  }
+
+  attributeChangedCallback(_, before, after) {
+    if (this.isConnected && before !== after) this.#start();
+  }
+
+  // Focuses the field, now or once the program has started.
+  focus(options) {
+    if (this.#line.hidden) this.#focusWanted = true;
+    else this.#field.focus(options);
+  }
+
+  #stop() {
+    ++this.#runs;
+    this.#waiting?.reject(new Exit(130));
+    [this.#queue, this.#waiting, this.#interrupted, this.#heard] = [[], null, false, ''];
+    this.#field.ariaLabel = text.field;
+  }
+
+  async #start() {
+    this.#stop();
+    const mine = this.#runs;
+    const name = this.getAttribute('programm') ?? '';
+    this.#output = this.#log.appendChild(create('div', { className: 'run' }));
+    this.#again.hidden = true;
+    if (typeof WebAssembly !== 'object') return this.#say(text.noWebAssembly);
+    if (!Object.hasOwn(programs, name)) return this.#say(text.unknown(name));
+    let module;
+    try {
+      module = await compiled(name);
+    } catch {
+      return mine === this.#runs && this.#say(text.forbidden);
+    }
+    if (mine !== this.#runs) return;
+    this.#show(true);
+    if (this.#focusWanted) this.#field.focus();
+    this.#focusWanted = false;
+    const decoder = new TextDecoder();
+    let ending;
+    try {
+      const status = await run(module, {
+        read: (capacity) => this.#read(capacity),
+        write: (bytes) => {
+          if (mine !== this.#runs) return;
+          const more = decoder.decode(bytes, { stream: true });
+          this.#print(more);
+          this.#hear(more);
+        },
+      });
+      ending = text.ended(status);
+    } catch (error) {
+      ending = text.aborted(error.message);
+    }
+    if (mine !== this.#runs) return;
+    this.#show(false);
+    this.#flush();
+    this.#output.append(create('div', { className: 'status', textContent: `${ending}\n` }));
+    this.#again.hidden = false;
+  }
+
+  #say(message) {
+    this.#show(false);
+    this.#output.replaceWith(create('p', { textContent: message }));
+  }
+
+  // An ended program takes no more typing; the focus stays on the console.
+  #show(running) {
+    if (!running && this.shadowRoot.activeElement === this.#field) this.#screen.focus();
+    this.#field.disabled = !running;
+    this.#line.hidden = !running;
+    this.#controls.hidden = !running;
+    if (!running) this.#field.value = '';
+  }
+
+  // Output and echo go through here: whole lines into the log, each a block of its own
+  // so that a long one is laid out once, and the rest before the field.
+  #print(more) {
+    const lines = (this.#partial.textContent + more).split('\n');
+    this.#partial.textContent = lines.pop();
+    for (const line of lines) this.#output.append(create('div', { textContent: `${line}\n` }));
+  }
+
+  // The field is named by the prompt it answers: the program's line before it, or its
+  // last line.
+  #hear(more) {
+    const lines = (this.#heard + more).split('\n');
+    this.#heard = lines.at(-1);
+    const prompt = lines.reverse().find((line) => line.trim() !== '');
+    if (prompt) this.#field.ariaLabel = prompt.trim();
+  }
+
+  #flush() {
+    if (this.#partial.textContent) this.#print('\n');
+  }
+
+  #enter() {
+    const typed = `${this.#field.value}\n`;
+    this.#field.value = '';
+    this.#print(echo(typed));
+    this.#handOver(typed);
+  }
+
+  // Text typed at the caret, each newline an Enter: the first line joins the field's, and
+  // what follows the last newline stays in the field.
+  #insert(typed) {
+    const field = this.#field;
+    const [first, ...rest] = typed.replace(/\r\n?/g, '\n').split('\n');
+    field.setRangeText(first, field.selectionStart, field.selectionEnd, 'end');
+    for (const line of rest) {
+      this.#enter();
+      field.value = line;
+    }
+  }
+
+  // Newlines that reached the field by its own editing.
+  #take() {
+    const typed = this.#field.value;
+    if (!typed.includes('\n')) return;
+    this.#field.value = '';
+    this.#insert(typed);
+  }
+
+  #key(event) {
+    if (!event.ctrlKey || event.altKey || event.metaKey || event.isComposing) return;
+    const letter = /^[a-z]$/i.test(event.key) ? event.key.toLowerCase() : event.code.replace(/^Key/, '').toLowerCase();
+    const field = this.#field;
+    if (letter === 'd') this.#endInput();
+    // Ctrl-C copies what is selected, and interrupts only where nothing is.
+    else if (letter === 'c' && field.selectionStart === field.selectionEnd && document.getSelection().isCollapsed) this.#interrupt();
+    else return;
+    event.preventDefault();
+  }
+
+  // Ctrl-D: the line so far without a newline, or on an empty line the end of the input.
+  #endInput() {
+    const typed = this.#field.value;
+    this.#field.value = '';
+    this.#print(echo(typed));
+    this.#handOver(typed);
+  }
+
+  #interrupt() {
+    this.#print(`${echo(this.#field.value)}^C\n`);
+    this.#field.value = '';
+    this.#interrupted = true;
+    this.#waiting?.reject(new Exit(130));
+  }
+
+  #handOver(typed) {
+    this.#queue.push(typed === '' ? null : encoder.encode(typed));
+    this.#deliver();
+  }
+
+  #read(capacity) {
+    return new Promise((resolve, reject) => {
+      if (this.#interrupted) return reject(new Exit(130));
+      this.#waiting = { resolve, reject, capacity };
+      this.#deliver();
+    });
+  }
+
+  // Hands the waiting program queued bytes, at most as many as it asked for; null ends
+  // the input.
+  #deliver() {
+    if (!this.#waiting || this.#queue.length === 0) return;
+    const { resolve, capacity } = this.#waiting;
+    this.#waiting = null;
+    const next = this.#queue[0] ?? new Uint8Array(0);
+    if (next.length > capacity) this.#queue[0] = next.subarray(capacity);
+    else this.#queue.shift();
+    resolve(next.subarray(0, capacity));
+  }
 }
 
-function main() {
-  const menu = element('menu');
-  for (const name of Object.keys(programs)) {
-    const item = document.createElement('li');
-    const link = Object.assign(document.createElement('a'), { href: `#${name}`, textContent: name });
-    item.append(link, ` – ${about[name]}`);
-    menu.append(item);
-  }
-  if (typeof WebAssembly !== 'object') {
-    element('problem').hidden = false;
-    return;
-  }
-  terminal.open(element('terminal'));
-  // As wide as the page, from a phone's to a desktop's, once it shows and whenever it changes.
-  new ResizeObserver(() => fit.fit()).observe(element('terminal'));
-  addEventListener('hashchange', () => start(location.hash.slice(1)));
-  element('again').addEventListener('click', () => start(location.hash.slice(1)));
-  start(location.hash.slice(1));
-}
-
-main();
+if (!customElements.get(NAME)) customElements.define(NAME, Console);

@@ -1,167 +1,274 @@
 // SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
 // SPDX-License-Identifier: MIT
 //
-// usage: node browser.mjs NPM_PACKAGES PAGE SOURCE [BROWSER]
-// The web console PAGE in headless Chromium and Firefox ESR (or BROWSER alone), used as a
-// person would: it types with the keyboard and reads the terminal's lines, against the
-// golden cases in SOURCE. Each browser runs every case twice, the second time without
-// JSPI, and no request may leave the page. A browser that is not installed fails the
-// check by name.
+// usage: node browser.mjs NPM_PACKAGES PAGE SOURCE [ENGINE]
+// The web console PAGE in Chromium, Firefox ESR and WebKit (or ENGINE alone), used as a
+// person would: it types and reads the console's screen against the golden cases in
+// SOURCE, byte for byte. Chromium and Firefox run every case twice, the second time
+// without JSPI. Chromium then plays a phone: touch, and every way a phone's keyboard
+// hands over text, often enough to catch a fault that comes once in twenty runs. No
+// request may leave the page.
 import { existsSync, readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { join, resolve } from 'node:path';
 import { argv, exit } from 'node:process';
 import { pathToFileURL } from 'node:url';
+import { engines, launch, pause, waitFor } from './engines.mjs';
 
-const [packages, page, source] = argv.slice(2, 5).map((path) => resolve(path));
-const only = argv[5];
-const puppeteer = createRequire(join(packages, 'package.json'))('puppeteer-core');
+const [packages, page, source] = argv.slice(2, 5).map((path) => resolve(path ?? '.'));
 const address = pathToFileURL(page).href;
+export const HOST = 'uebungs-konsole';
 const golden = (name, kind) => (existsSync(join(source, `${name}.${kind}`)) ? readFileSync(join(source, `${name}.${kind}`), 'utf8') : '');
 
-// Each case: the program, by address or by a change of fragment; its golden case; and what
-// is typed once the output's line `after` shows, and echoed. "\b" is Backspace, "\n" Enter,
-// "\x04" Ctrl-D.
+// Each case: the program, by address or by a change of fragment; its golden case, of
+// which the first `lines` lines are shown (all if not given); and what is typed once the
+// output's line `after` shows, after `paste` is pasted, and what the screen then shows of
+// it. "\b" is Backspace, "\n" Enter, "\x04" Ctrl-D, "\x03" Ctrl-C.
 const cases = [
-  { program: 'countdown-ask', golden: 'countdown-ask/tests/weekday-is-added', steps: [{ after: 0, keys: '3\n', echo: '3' }, { after: 1, keys: '10\n', echo: '10' }] },
-  { program: 'countdown-dayofyear', golden: 'countdown-dayofyear/tests/stopped-read-feeds-next', steps: [{ after: 0, keys: '08\n', echo: '08' }] },
-  { program: 'countdown-ask', golden: 'countdown-ask/tests/weekday-is-added', steps: [{ after: 0, keys: '4\b3\n', echo: '3' }, { after: 1, keys: '1x\b0\n', echo: '10' }] },
-  { program: 'countdown-ask', golden: 'countdown-ask/tests/empty-input', steps: [{ after: 0, keys: '\x04' }] },
+  { program: 'countdown-ask', golden: 'countdown-ask/tests/weekday-is-added', steps: [{ after: 0, keys: '3\n', echo: '3\n' }, { after: 1, keys: '10\n', echo: '10\n' }] },
+  { program: 'countdown-dayofyear', golden: 'countdown-dayofyear/tests/stopped-read-feeds-next', steps: [{ after: 0, keys: '08\n', echo: '08\n' }] },
+  { program: 'countdown-ask', golden: 'countdown-ask/tests/weekday-is-added', steps: [{ after: 0, keys: '4\b3\n', echo: '3\n' }, { after: 1, keys: '1x\b0\n', echo: '10\n' }] },
+  { program: 'countdown-ask', golden: 'countdown-ask/tests/non-ascii-stops-reads', steps: [{ after: 0, keys: '3ü4\n', echo: '3ü4\n' }] },
+  { program: 'countdown-ask', golden: 'countdown-ask/tests/empty-input', steps: [{ after: 0, keys: '\x04', echo: '' }] },
+  { program: 'countdown-ask', golden: 'countdown-ask/tests/input-ends-after-weekday', steps: [{ after: 0, keys: '3\x04\x04', echo: '3' }] },
+  { program: 'countdown-ask', golden: 'countdown-ask/tests/weekday-is-added', lines: 1, status: 130, steps: [{ after: 0, keys: '3\x03', echo: '3^C\n' }] },
+  { program: 'countdown-ask', golden: 'countdown-ask/tests/clamped-above-int-range', steps: [{ after: 0, paste: '9'.repeat(1e6), keys: '\n', echo: `${'9'.repeat(1e6)}\n` }, { after: 1, keys: '0\n', echo: '0\n' }] },
   { program: 'product-sheet', golden: 'product-sheet/tests/eleven-lines', steps: [] },
   { program: 'task-functions', golden: 'task-functions/tests/prints-confirmation', steps: [], byFragment: true },
 ];
 
-const browsers = [
-  {
-    name: 'Chromium',
-    options: {
-      browser: 'chrome',
-      executablePath: '/usr/bin/chromium',
-      args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--disable-background-networking', '--disable-component-update', '--disable-sync', '--no-first-run'],
-    },
-    package: 'chromium',
-  },
-  { name: 'Firefox ESR', options: { browser: 'firefox', executablePath: '/usr/bin/firefox-esr' }, package: 'firefox-esr' },
-];
-
-const screen = (tab) =>
-  tab.$$eval('.xterm-rows > div', (rows) => {
-    const lines = rows.map((row) => row.textContent.replace(/\s+$/, ''));
-    while (lines.length > 0 && lines.at(-1) === '') lines.pop();
-    return lines;
-  });
-
-// Waits until `line` shows, or the line the page writes when the program has ended.
-async function showing(tab, line) {
-  await tab.waitForFunction(
-    (text) =>
-      [...document.querySelectorAll('.xterm-rows > div')].some((row) => row.textContent.trimEnd() === text || /^Programm (beendet|abgebrochen)/.test(row.textContent)),
-    { timeout: 20000 },
-    line,
-  );
+// The console's current run as its screen shows it: output and echo, then what is typed
+// in the field; and whether the program still reads.
+function screen(host) {
+  const root = document.querySelector(host)?.shadowRoot;
+  if (!root) return { text: '', runs: 0, reading: false };
+  const runs = root.querySelector('[role=log]').children;
+  const typed = root.querySelector('textarea').value;
+  return { text: (runs[runs.length - 1]?.textContent ?? '') + root.querySelector('.partial').textContent + typed, runs: runs.length, reading: !root.querySelector('.line').hidden };
 }
 
-// Whether `text` reaches screen readers, as the page's accessibility tree holds it.
-async function accessible(tab, text) {
-  for (let tries = 0; tries < 50; ++tries) {
-    const names = [];
-    const walk = (node) => (names.push(node.name ?? ''), (node.children ?? []).forEach(walk));
-    walk(await tab.accessibility.snapshot({ interestingOnly: false }));
-    if (names.some((name) => name.includes(text))) return true;
-    await new Promise((resolve) => setTimeout(resolve, 100));
-  }
-  return false;
-}
-
-async function type(tab, keys) {
-  for (const key of keys) {
-    if (key === '\b') await tab.keyboard.press('Backspace');
-    else if (key === '\n') await tab.keyboard.press('Enter');
-    else if (key === '\x04') {
-      await tab.keyboard.down('Control');
-      await tab.keyboard.press('KeyD');
-      await tab.keyboard.up('Control');
-    } else await tab.keyboard.type(key);
-  }
-}
+// Waits until the screen shows at least `length` characters or the program has ended.
+export const showing = (session, length) =>
+  waitFor(session, ([host, wanted]) => {
+    const root = document.querySelector(host)?.shadowRoot;
+    const runs = root?.querySelector('[role=log]').children;
+    const text = (runs?.[runs.length - 1]?.textContent ?? '') + (root?.querySelector('.partial').textContent ?? '');
+    return (text.length >= wanted || /^Programm (beendet|abgebrochen)/m.test(text)) && text;
+  }, [HOST, length]);
 
 const failures = [];
+// Objects compared whatever the order of their keys, which differs from driver to driver.
+const json = (value) => JSON.stringify(value, value instanceof Object && !Array.isArray(value) ? Object.keys(value).sort() : undefined);
+const shorten = (value) => (json(value).length > 400 ? `…${json(value).slice(-400)}` : json(value));
 function expect(what, got, wanted) {
-  if (JSON.stringify(got) !== JSON.stringify(wanted)) failures.push(`${what}:\n  wanted ${JSON.stringify(wanted)}\n  got    ${JSON.stringify(got)}`);
+  const same = json(got) === json(wanted);
+  if (!same) failures.push(`${what}:\n  wanted ${shorten(wanted)}\n  got    ${shorten(got)}`);
+  return same;
 }
 
-async function check(browser, tab, label, withJspi) {
-  const requests = [];
-  tab.on('request', (request) => requests.push(request.url()));
-  if (!withJspi) {
-    await tab.evaluateOnNewDocument(() => {
-      delete WebAssembly.Suspending;
-      delete WebAssembly.promising;
-    });
+// A paste as the field gets it: the event, with the text on its clipboard. Firefox gives
+// a made-up event no clipboard; there the text goes in as one piece, as dictation's does.
+export const paste = (session, text) =>
+  session.evaluate(([host, pasted]) => {
+    const field = document.querySelector(host).shadowRoot.querySelector('textarea');
+    const clipboardData = new DataTransfer();
+    clipboardData.setData('text/plain', pasted);
+    field.focus();
+    if (field.dispatchEvent(new ClipboardEvent('paste', { clipboardData, cancelable: true }))) document.execCommand('insertText', false, pasted);
+  }, [HOST, text]);
+
+// Plays one case, typing each step with `type`; returns whether the screen was right.
+async function play(session, test, what, type = (keys) => session.type(keys)) {
+  const lines = golden(test.golden, 'out').split(/(?<=\n)/).slice(0, test.lines);
+  const status = test.status ?? (golden(test.golden, 'status').trim() || '0');
+  let wanted = '';
+  let shown = 0;
+  for (const step of test.steps) {
+    wanted += lines.slice(shown, step.after + 1).join('');
+    shown = step.after + 1;
+    if (!expect(`${what}, before typing ${JSON.stringify(step.keys)}`, await showing(session, wanted.length), wanted)) return false;
+    if (step.paste) await paste(session, step.paste);
+    await type(step.keys);
+    wanted += step.echo;
   }
+  wanted += `${lines.slice(shown).join('')}Programm beendet mit Status ${status}.\n`;
+  return expect(what, await showing(session, wanted.length), wanted);
+}
+
+async function desktop(engine, session, label) {
   for (const [index, test] of cases.entries()) {
     const what = `${label}, case ${index + 1} (${test.program}, ${test.golden.split('/').pop()})`;
-    const output = golden(test.golden, 'out').split('\n').slice(0, -1).map((line) => line.trimEnd());
-    const status = golden(test.golden, 'status').trim() || '0';
     const opened = Date.now();
-    if (test.byFragment) await tab.evaluate((name) => (location.hash = name), test.program);
-    else {
-      await tab.goto('about:blank');
-      await tab.goto(`${address}#${test.program}`);
-      if (index === 0) {
-        const hasJspi = await tab.evaluate(() => typeof WebAssembly.Suspending === 'function');
-        console.log(`${label}: JSPI ${hasJspi ? 'present' : 'absent'}`);
-      }
+    if (test.byFragment) await session.evaluate((name) => (location.hash = name), test.program);
+    else await session.open(`${address}#${test.program}`);
+    if (index === 0) {
+      console.log(`${label}: JSPI ${(await session.evaluate(() => typeof WebAssembly.Suspending === 'function')) ? 'present' : 'absent'}`);
+      await showing(session, 1);
+      console.log(`${label}: first prompt after ${Date.now() - opened} ms`);
     }
-    await tab.waitForFunction((name) => document.getElementById('program').textContent === name, {}, test.program);
-    const seen = [];
-    let shown = 0;
-    for (const step of test.steps) {
-      seen.push(...output.slice(shown, step.after + 1));
-      shown = step.after + 1;
-      await showing(tab, output[step.after]);
-      if (index === 0 && step.after === 0) console.log(`${label}: first prompt after ${Date.now() - opened} ms`);
-      await new Promise((resolve) => setTimeout(resolve, 200));
-      expect(`${what}, before typing ${JSON.stringify(step.keys)}`, await screen(tab), seen);
-      await tab.click('#terminal');
-      await type(tab, step.keys);
-      if (step.echo !== undefined) seen.push(step.echo);
-    }
-    const ending = `Programm beendet mit Status ${status}.`;
-    await showing(tab, ending);
-    expect(what, await screen(tab), [...seen, ...output.slice(shown), ending]);
-    if (index === 0 && browser.name === 'Chromium') expect(`${what}: the result in the accessibility tree`, await accessible(tab, output.at(-1)), true);
+    await waitFor(session, (name) => document.getElementById('program').textContent === name, test.program);
+    await session.click(HOST, '.screen');
+    if (!(await play(session, test, what)) || index !== 0) continue;
+
+    // One Enter too many changes nothing; running again keeps the run before above.
+    const ended = await session.evaluate(screen, HOST);
+    await session.type('\n');
+    await pause(200);
+    expect(`${what}: Enter once more`, await session.evaluate(screen, HOST), ended);
+    await session.click(HOST, '.again');
+    await showing(session, 1);
+    expect(`${what}: run again`, await session.evaluate(screen, HOST), { text: golden(test.golden, 'out').split('\n')[0] + '\n', runs: 2, reading: true });
+    expect(`${what}: the first run above`, await session.evaluate((host) => document.querySelector(host).shadowRoot.querySelector('.run').textContent, HOST), ended.text);
   }
-  const away = requests.filter((url) => url.split('#')[0] !== address && !/^(data|about):/.test(url));
-  expect(`${label}: requests that left the page`, away, []);
+  expect(`${label}: requests that left the page`, (await session.requests()).filter((url) => url.split('#')[0] !== address && !/^(data|about):/.test(url)), []);
 }
 
-for (const browser of browsers.filter(({ name }) => only === undefined || name === only)) {
-  if (!existsSync(browser.options.executablePath)) {
-    failures.push(`${browser.name} is not installed (Debian: ${browser.package}): the web console cannot be checked in it`);
-    continue;
-  }
-  const running = await puppeteer.launch({ ...browser.options, headless: true, defaultViewport: { width: 1000, height: 800 } });
+const puppeteer = () => createRequire(join(packages, 'package.json'))('puppeteer-core');
+
+// A phone: a 393 px screen, touch, and text that arrives as phone keyboards send it.
+async function phone(engine) {
+  const session = await launch(engine, packages);
+  const { tab } = session;
   try {
-    for (const withJspi of [true, false]) {
-      const tab = await running.newPage();
-      await check(browser, tab, `${browser.name}${withJspi ? '' : ' without JSPI'}`, withJspi);
-      await tab.close();
+    await tab.emulate(puppeteer().KnownDevices['Pixel 5']);
+    const cdp = await tab.createCDPSession();
+    const key = (type) => cdp.send('Input.dispatchKeyEvent', { type, key: 'Unidentified', windowsVirtualKeyCode: 229 });
+    const insert = (text) => cdp.send('Input.insertText', { text });
+    const compose = (text) => cdp.send('Input.imeSetComposition', { text, selectionStart: text.length, selectionEnd: text.length });
+    await cdp.send('Browser.grantPermissions', { permissions: ['clipboardReadWrite', 'clipboardSanitizedWrite'] });
+    const paste = async (text) => {
+      await tab.evaluate((copied) => navigator.clipboard.writeText(copied), text);
+      await tab.keyboard.down('Control');
+      await tab.keyboard.press('KeyV', { commands: ['paste'] });
+      await tab.keyboard.up('Control');
+    };
+    const slowly = async (text, each) => {
+      for (const char of text) {
+        await each(char);
+        await pause(40);
+      }
+    };
+    // Each kind types a line's text; Enter is a key on every keyboard.
+    const kinds = {
+      'hardware keys': (text) => slowly(text, (char) => tab.keyboard.type(char)),
+      'a virtual keyboard': (text) => slowly(text, async (char) => (await key('keyDown'), await insert(char), await key('keyUp'))),
+      composition: async (text) => (await slowly([...text].map((_, i) => text.slice(0, i + 1)), compose), await insert(text)),
+      'a suggestion replacing the word': async (text) => (await compose(text.slice(0, -1) || '0'), await pause(40), await insert(text)),
+      dictation: insert,
+      paste,
+    };
+    const typable = ['weekday-is-added', 'signs', 'end-of-year-negative', 'leading-zero-is-decimal', 'non-ascii-stops-reads'].map((name) => {
+      const lines = golden(`countdown-ask/tests/${name}`, 'in').split('\n').slice(0, -1);
+      return { program: 'countdown-ask', golden: `countdown-ask/tests/${name}`, steps: lines.map((line, after) => ({ after, keys: line, echo: `${line}\n` })) };
+    });
+
+    await tab.goto(`${address}#countdown-ask`);
+    await showing(session, 1);
+    await tab.tap(`${HOST} >>> .screen`);
+    expect('Phone: a tap on the console focuses its field', await tab.evaluate((host) => document.querySelector(host).shadowRoot.activeElement?.tagName, HOST), 'TEXTAREA');
+    const runs = 20;
+    for (const [kind, type] of Object.entries(kinds)) {
+      let right = 0;
+      for (let run = 0; run < runs; ++run) {
+        const test = typable[run % typable.length];
+        const what = `Phone, ${kind}, run ${run + 1} (${test.golden.split('/').pop()})`;
+        if (await play(session, test, what, async (text) => (await type(text), await tab.keyboard.press('Enter')))) ++right;
+        await tab.tap(`::-p-aria([name="Noch einmal ausführen"][role="button"])`);
+        await showing(session, 1);
+      }
+      console.log(`Phone, ${kind}: ${right} of ${runs} runs right`);
     }
-    const phone = await running.newPage();
-    await phone.setViewport({ width: 390, height: 800 });
-    await phone.goto(`${address}#product-sheet`);
-    await showing(phone, 'Programm beendet mit Status 0.');
-    expect(`${browser.name}: the page within a phone's 390 px`, await phone.evaluate(() => document.documentElement.scrollWidth <= innerWidth), true);
-    const bare = await running.newPage();
-    await bare.evaluateOnNewDocument(() => delete globalThis.WebAssembly);
-    await bare.goto(`${address}#countdown-ask`);
-    expect(`${browser.name} without WebAssembly: the page says so`, await bare.$eval('#problem', (text) => !text.hidden), true);
+
+    // Two lines pasted, or inserted at once as dictation may, are handed over as Enter
+    // would, ahead of the prompts.
+    const lines = golden('countdown-ask/tests/weekday-is-added', 'out').split(/(?<=\n)/);
+    for (const [how, put] of [['pasted', paste], ['inserted', insert]]) {
+      await put('3\n10\n');
+      expect(`Phone: two lines ${how}`, await showing(session, 1000), `${lines[0]}3\n10\n${lines.slice(1).join('')}Programm beendet mit Status 0.\n`);
+      await tab.tap(`::-p-aria([name="Noch einmal ausführen"][role="button"])`);
+      await showing(session, 1);
+      await tab.tap(`${HOST} >>> .screen`);
+    }
+
+    // The touch controls: the first hands over the line so far, then ends the input;
+    // the second interrupts.
+    await insert('3');
+    const control = (name) => tab.tap(`::-p-aria([name="${name}"][role="button"])`);
+    await control('Eingabe beenden (Strg+D)');
+    await control('Eingabe beenden (Strg+D)');
+    const ends = golden('countdown-ask/tests/input-ends-after-weekday', 'out').split(/(?<=\n)/);
+    expect('Phone: ending the input by touch', await showing(session, 1000), `${ends[0]}3${ends.slice(1).join('')}Programm beendet mit Status 0.\n`);
+    await tab.tap(`::-p-aria([name="Noch einmal ausführen"][role="button"])`);
+    await showing(session, 1);
+    await control('Abbrechen (Strg+C)');
+    expect('Phone: interrupting by touch', await showing(session, 1000), `${lines[0]}^C\nProgramm beendet mit Status 130.\n`);
+
+    // Screen readers: the field named by its prompt, the typed line and the output in the log.
+    await tab.tap(`::-p-aria([name="Noch einmal ausführen"][role="button"])`);
+    await showing(session, 1);
+    await tab.tap(`${HOST} >>> .screen`);
+    await insert('3');
+    await tab.keyboard.press('Enter');
+    await showing(session, lines[0].length + 2 + lines[1].length);
+    const tree = await tab.accessibility.snapshot({ interestingOnly: false });
+    const nodes = [];
+    const walk = (node) => (nodes.push(node), (node.children ?? []).forEach(walk));
+    walk(tree);
+    const field = nodes.find((node) => node.role === 'textbox');
+    expect('Phone: the field is named by its prompt', field?.name, lines[1].trim());
+    const log = nodes.find((node) => node.role === 'log');
+    const heard = [];
+    (function text(node) {
+      if (node.role === 'StaticText') heard.push(node.name);
+      (node.children ?? []).forEach(text);
+    })(log ?? {});
+    expect('Phone: the log ends with the output and the typed line, a line each', heard.slice(-3), [lines[0].trim(), '3', lines[1].trim()]);
   } finally {
-    await running.close();
+    await session.close();
   }
 }
 
-for (const failure of failures) console.error(failure);
-console.log(`${failures.length === 0 ? 'passed' : `${failures.length} failed`}`);
-exit(failures.length === 0 ? 0 : 1);
+async function main(only) {
+  for (const engine of engines.filter(({ name }) => only === undefined || name === only)) {
+    const passes = engine.family === 'puppeteer' ? [true, false] : [true];
+    try {
+      for (const withJspi of passes) {
+        const session = await launch(engine, packages);
+        try {
+          if (!withJspi) {
+            await session.tab.evaluateOnNewDocument(() => {
+              delete WebAssembly.Suspending;
+              delete WebAssembly.promising;
+            });
+          }
+          await desktop(engine, session, `${engine.name}${withJspi ? '' : ' without JSPI'}`);
+        } finally {
+          await session.close();
+        }
+      }
+      const narrow = await launch(engine, packages, { width: 390, height: 800 });
+      try {
+        await narrow.open(`${address}#product-sheet`);
+        await showing(narrow, 1000);
+        expect(`${engine.name}: the page within a phone's 390 px`, await narrow.evaluate(() => document.documentElement.scrollWidth <= innerWidth), true);
+        if (narrow.tab) {
+          await narrow.tab.evaluateOnNewDocument(() => delete globalThis.WebAssembly);
+          await narrow.open(`${address}#countdown-ask`);
+          const said = await waitFor(narrow, (host) => document.querySelector(host)?.shadowRoot.querySelector('p')?.textContent, HOST);
+          expect(`${engine.name} without WebAssembly: the console says so`, said, 'Dieser Browser kann kein WebAssembly ausführen, deshalb läuft das Programm hier nicht.');
+        }
+      } finally {
+        await narrow.close();
+      }
+      if (engine.name === 'Chromium') await phone(engine);
+    } catch (error) {
+      failures.push(`${engine.name}: ${error.message || error.name}\n${error.stack}`);
+    }
+  }
+
+  for (const failure of failures) console.error(failure);
+  console.log(`${failures.length === 0 ? 'passed' : `${failures.length} failed`}`);
+  exit(failures.length === 0 ? 0 : 1);
+}
+
+if (import.meta.url === pathToFileURL(argv[1]).href) await main(argv[5]);

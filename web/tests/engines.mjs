@@ -1,0 +1,126 @@
+// SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
+// SPDX-License-Identifier: MIT
+//
+// The three browser engines behind the same few calls: open an address, run a function in
+// the page, type with the keyboard, click an element, close. Chromium and Firefox ESR are
+// driven by puppeteer, WebKit (WebKitGTK's MiniBrowser, the engine of every iPhone) by
+// WebDriver under a virtual X server. A missing browser or driver is an error that names
+// its Debian packages.
+import { spawn } from 'node:child_process';
+import { existsSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { createServer } from 'node:net';
+
+const chromiumFlags = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--disable-background-networking', '--disable-component-update', '--disable-sync', '--no-first-run'];
+
+export const engines = [
+  { name: 'Chromium', family: 'puppeteer', needs: ['/usr/bin/chromium'], packages: 'chromium', options: { browser: 'chrome', executablePath: '/usr/bin/chromium', args: chromiumFlags } },
+  { name: 'Firefox ESR', family: 'puppeteer', needs: ['/usr/bin/firefox-esr'], packages: 'firefox-esr', options: { browser: 'firefox', executablePath: '/usr/bin/firefox-esr' } },
+  { name: 'WebKit', family: 'webdriver', needs: ['/usr/bin/WebKitWebDriver', '/usr/bin/xvfb-run'], packages: 'webkit2gtk-driver xvfb' },
+];
+
+// Special keys as the cases write them: Backspace, Enter, Ctrl-D and Ctrl-C.
+const specials = { '\b': 'Backspace', '\n': 'Enter', '\x04': 'd', '\x03': 'c' };
+export const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+const freePort = () =>
+  new Promise((resolve) => {
+    const server = createServer().listen(0, '127.0.0.1', () => {
+      const { port } = server.address();
+      server.close(() => resolve(port));
+    });
+  });
+
+async function puppeteerSession(engine, packages, viewport) {
+  const puppeteer = createRequire(`${packages}/package.json`)('puppeteer-core');
+  const browser = await puppeteer.launch({ ...engine.options, headless: true, defaultViewport: viewport });
+  const tab = await browser.newPage();
+  const requests = [];
+  tab.on('request', (request) => requests.push(request.url()));
+  return {
+    tab,
+    browser,
+    requests: async () => requests.splice(0),
+    open: async (address) => {
+      await tab.goto('about:blank');
+      await tab.goto(address);
+    },
+    evaluate: (fn, ...args) => tab.evaluate(fn, ...args),
+    click: (host, inner) => tab.click(`${host} >>> ${inner}`),
+    async type(keys) {
+      for (const key of keys) {
+        if (key === '\x04' || key === '\x03') {
+          await tab.keyboard.down('Control');
+          await tab.keyboard.press(key === '\x04' ? 'KeyD' : 'KeyC');
+          await tab.keyboard.up('Control');
+        } else if (specials[key]) await tab.keyboard.press(specials[key]);
+        else await tab.keyboard.type(key);
+      }
+    },
+    close: () => browser.close(),
+  };
+}
+
+async function webdriverSession(engine, packages, viewport) {
+  const { Builder, Key } = createRequire(`${packages}/package.json`)('selenium-webdriver');
+  const port = await freePort();
+  const server = spawn('xvfb-run', ['-a', 'WebKitWebDriver', `--port=${port}`], { detached: true, stdio: 'ignore' });
+  const stop = () => {
+    try {
+      process.kill(-server.pid, 'SIGTERM');
+    } catch {}
+  };
+  let driver;
+  for (let tries = 0; !driver; ++tries) {
+    try {
+      driver = await new Builder().usingServer(`http://127.0.0.1:${port}`).withCapabilities({ browserName: 'MiniBrowser' }).build();
+    } catch (error) {
+      if (tries === 50) {
+        stop();
+        throw error;
+      }
+      await pause(200);
+    }
+  }
+  await driver.manage().window().setRect(viewport);
+  const find = (host, inner) => driver.executeScript((h, i) => document.querySelector(h).shadowRoot.querySelector(i), host, inner);
+  const keys = { '\b': Key.BACK_SPACE, '\n': Key.ENTER };
+  return {
+    // No network in WebDriver's view; what the page loaded, it lists itself.
+    requests: () => driver.executeScript(() => performance.getEntriesByType('resource').map((entry) => entry.name)),
+    open: async (address) => {
+      await driver.get('about:blank');
+      await driver.get(address);
+    },
+    evaluate: (fn, ...args) => driver.executeScript(fn, ...args),
+    // A click at the element's place, as WebDriver's own click refuses elements in a shadow root.
+    click: async (host, inner) => driver.actions().move({ origin: await find(host, inner) }).click().perform(),
+    async type(typed) {
+      for (const key of typed) {
+        const actions = driver.actions();
+        if (key === '\x04' || key === '\x03') await actions.keyDown(Key.CONTROL).sendKeys(specials[key]).keyUp(Key.CONTROL).perform();
+        else await actions.sendKeys(keys[key] ?? key).perform();
+      }
+    },
+    close: async () => {
+      await driver.quit();
+      stop();
+    },
+  };
+}
+
+// A session in `engine`, its window `viewport` wide and high.
+export async function launch(engine, packages, viewport = { width: 1000, height: 800 }) {
+  const missing = engine.needs.filter((path) => !existsSync(path));
+  if (missing.length > 0) throw new Error(`${engine.name} is not installed (Debian: ${engine.packages}): ${missing.join(', ')} missing`);
+  return engine.family === 'puppeteer' ? puppeteerSession(engine, packages, viewport) : webdriverSession(engine, packages, viewport);
+}
+
+// Polls `fn` in the page until it returns something true, and returns that.
+export async function waitFor(session, fn, arg, timeout = 20000) {
+  for (const until = Date.now() + timeout; ; await pause(20)) {
+    const result = await session.evaluate(fn, arg);
+    if (result) return result;
+    if (Date.now() > until) throw new Error(`timed out waiting for ${fn.name || 'the page'}(${JSON.stringify(arg)})`);
+  }
+}
