@@ -87,7 +87,7 @@ class Console extends HTMLElement {
       });
       return button;
     };
-    this.#controls.append(control(text.end, () => this.#endInput()), control(text.interrupt, () => this.#interrupt()));
+    this.#controls.append(control(text.end, () => this.#enter('')), control(text.interrupt, () => this.#interrupt()));
     this.#screen.append(this.#log, this.#line);
     shadow.append(this.#screen, this.#controls, this.#again);
 
@@ -218,8 +218,10 @@ class Console extends HTMLElement {
     if (this.#partial.textContent) this.#print('\n');
   }
 
-  #enter() {
-    const typed = `${this.#field.value}\n`;
+  // Enter hands the line over with its newline; Ctrl-D without, so that on an empty
+  // line it ends the input.
+  #enter(newline = '\n') {
+    const typed = `${this.#field.value}${newline}`;
     this.#field.value = '';
     this.#print(echo(typed));
     this.#handOver(typed);
@@ -249,19 +251,11 @@ class Console extends HTMLElement {
     if (!event.ctrlKey || event.altKey || event.metaKey || event.isComposing) return;
     const letter = /^[a-z]$/i.test(event.key) ? event.key.toLowerCase() : event.code.replace(/^Key/, '').toLowerCase();
     const field = this.#field;
-    if (letter === 'd') this.#endInput();
+    if (letter === 'd') this.#enter('');
     // Ctrl-C copies what is selected, and interrupts only where nothing is.
     else if (letter === 'c' && field.selectionStart === field.selectionEnd && document.getSelection().isCollapsed) this.#interrupt();
     else return;
     event.preventDefault();
-  }
-
-  // Ctrl-D: the line so far without a newline, or on an empty line the end of the input.
-  #endInput() {
-    const typed = this.#field.value;
-    this.#field.value = '';
-    this.#print(echo(typed));
-    this.#handOver(typed);
   }
 
   #interrupt() {

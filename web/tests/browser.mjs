@@ -222,7 +222,8 @@ async function phone(engine) {
       if (node.role === 'StaticText') heard.push(node.name);
       (node.children ?? []).forEach(text);
     })(log ?? {});
-    expect('Phone: the log ends with the output and the typed line, a line each', heard.slice(-3), [lines[0].trim(), '3', lines[1].trim()]);
+    // Chromium names a line with its final space and newline, or without, as its layout stands.
+    expect('Phone: the log ends with the output and the typed line, a line each', heard.slice(-3).map((line) => line.trim()), [lines[0].trim(), '3', lines[1].trim()]);
   } finally {
     await session.close();
   }
