@@ -14,7 +14,7 @@ foreach(package IN LISTS PACKAGES)
 endforeach()
 
 file(GLOB released RELATIVE ${DIRECTORY} ${DIRECTORY}/*.deb ${DIRECTORY}/*.tar.gz ${DIRECTORY}/*.zip
-  ${DIRECTORY}/*.html)
+  ${DIRECTORY}/*.html ${DIRECTORY}/*.js)
 list(SORT released)
 set(sums "")
 foreach(name IN LISTS released)

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
 // SPDX-License-Identifier: MIT
 //
-// usage: node build-page.mjs NPM_PACKAGES OUTPUT VERSION PROGRAM.wasm...
-// The web console as one HTML file: console.html with the bundled script, the programs in
-// base64 inside it, and a Content-Security-Policy that allows this very script and style
-// alone.
+// usage: node build-page.mjs NPM_PACKAGES PAGE MODULE VERSION PROGRAM.wasm...
+// The web console as one HTML file, PAGE: console.html with the bundled script, the
+// programs in base64 inside it, and a Content-Security-Policy that allows this very script
+// and style alone. And the console alone as one ES module, MODULE, for any page.
 import { createHash } from 'node:crypto';
 import { readFile, writeFile } from 'node:fs/promises';
 import { createRequire } from 'node:module';
@@ -12,7 +12,7 @@ import { basename, join } from 'node:path';
 import { argv, exit } from 'node:process';
 
 const LIMIT = 300 * 1024;
-const [packages, output, version, ...programs] = argv.slice(2);
+const [packages, pagePath, modulePath, version, ...programs] = argv.slice(2);
 const here = new URL('.', import.meta.url).pathname;
 const esbuild = createRequire(join(packages, 'package.json'))('esbuild');
 
@@ -26,17 +26,21 @@ const embed = {
     build.onLoad({ filter: /.*/, namespace: 'programs' }, () => ({ contents: JSON.stringify(encoded), loader: 'json' }));
   },
 };
-const bundle = await esbuild.build({
-  entryPoints: [join(here, 'page.js')],
-  plugins: [embed],
-  bundle: true,
-  minify: true,
-  format: 'esm',
-  target: 'es2022',
-  write: false,
-  logLevel: 'warning',
-});
-const script = bundle.outputFiles[0].text;
+const bundle = async (entry) => {
+  const built = await esbuild.build({
+    entryPoints: [join(here, entry)],
+    plugins: [embed],
+    bundle: true,
+    minify: true,
+    format: 'esm',
+    target: 'es2022',
+    write: false,
+    logLevel: 'warning',
+    banner: { js: `/*! uebungsprogramme ${version}, MIT licence */` },
+  });
+  return built.outputFiles[0].text;
+};
+const script = await bundle('page.js');
 if (/<\/script/i.test(script)) {
   console.error('build-page: the bundle would end its own element early');
   exit(1);
@@ -48,10 +52,12 @@ const style = template.match(/<style>(.*?)<\/style>/s)[1];
 const parts = { SCRIPT_HASH: hash(script), STYLE_HASH: hash(style), VERSION: version, SCRIPT: script };
 const page = template.replace(/@([A-Z_]+)@/g, (_, name) => parts[name]);
 
-const size = Buffer.byteLength(page);
-if (size > LIMIT) {
-  console.error(`build-page: ${output} would have ${size} bytes, more than ${LIMIT}`);
-  exit(1);
+for (const [path, text] of [[pagePath, page], [modulePath, await bundle('console.js')]]) {
+  const size = Buffer.byteLength(text);
+  if (size > LIMIT) {
+    console.error(`build-page: ${path} would have ${size} bytes, more than ${LIMIT}`);
+    exit(1);
+  }
+  await writeFile(path, text);
+  console.log(`${path}: ${size} bytes`);
 }
-await writeFile(output, page);
-console.log(`${output}: ${size} bytes`);

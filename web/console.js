@@ -20,27 +20,44 @@ const text = {
   aborted: (reason) => `Programm abgebrochen: ${reason}`,
   noWebAssembly: 'Dieser Browser kann kein WebAssembly ausführen, deshalb läuft das Programm hier nicht.',
   forbidden: 'Diese Seite erlaubt kein WebAssembly, deshalb läuft das Programm hier nicht.',
-  unknown: (name) => `Ein Programm „${name}“ gibt es nicht; es gibt ${Object.keys(programs).join(', ')}.`,
+  none: `Hier ist kein Programm gewählt; das Attribut programm nennt eines von ${Object.keys(programs).join(', ')}.`,
+  unknown: (name) => `Ein Programm „${name}“ gibt es hier nicht, nur ${Object.keys(programs).join(', ')}.`,
 };
 
+// The host page's styles stop at the element: nothing it sets on the element, nor what
+// its text would inherit, reaches the console, whose sizes follow the browser's default
+// font size rather than the page's.
 const style = new CSSStyleSheet();
 style.replaceSync(`
-:host { display: block; min-width: 0; font: 1rem/1.4 ui-monospace, monospace; color: #e8e8e8; }
+:host { all: initial !important; display: block !important; font: medium system-ui, sans-serif !important; }
+:host([hidden]) { display: none !important; }
 [hidden] { display: none !important; }
-.screen { padding: 0.4rem 0.6rem; background: #111; border-radius: 4px; cursor: text; }
+.screen { padding: 0.4em 0.6em; font: 1em/1.4 ui-monospace, monospace; color: #e8e8e8; background: #111; border-radius: 4px; cursor: text; }
 .screen:focus-within { outline: 2px solid #6ab0ff; outline-offset: 2px; }
 [role=log] div, .partial { white-space: pre-wrap; overflow-wrap: anywhere; }
-.run + .run { margin-top: 0.6rem; padding-top: 0.6rem; border-top: 1px solid #555; }
+.run + .run { margin-top: 0.6em; padding-top: 0.6em; border-top: 1px solid #555; }
 .status { color: #b8b8b8; }
 .line { display: flex; align-items: baseline; }
 textarea { flex: 1; min-width: 4ch; margin: 0; padding: 0; border: 0; outline: 0; resize: none; overflow: hidden;
   font: inherit; color: inherit; background: transparent; caret-color: #fff; }
-button { margin: 0.5rem 0.5rem 0 0; padding: 0.5rem 0.9rem; font: 0.9rem/1.2 system-ui, sans-serif; }
+button { margin: 0.5em 0.5em 0 0; padding: 0.5em 0.9em; font: 0.9em/1.2 system-ui, sans-serif; }
 p { margin: 0; font-family: system-ui, sans-serif; }
 `);
 
 const encoder = new TextEncoder();
 const modules = new Map();
+
+// Whether the page lets WebAssembly run: a Content-Security-Policy without
+// 'wasm-unsafe-eval' makes Chromium and Firefox refuse the compile, WebKit the instance.
+let allowed;
+function webAssemblyAllowed() {
+  try {
+    allowed ??= new WebAssembly.Instance(new WebAssembly.Module(Uint8Array.of(0, 0x61, 0x73, 0x6d, 1, 0, 0, 0))) !== null;
+  } catch {
+    allowed = false;
+  }
+  return allowed;
+}
 
 // The program compiled once per page, however many consoles run it.
 function compiled(name) {
@@ -59,6 +76,7 @@ const create = (tag, properties, ...children) => {
 
 class Console extends HTMLElement {
   static observedAttributes = ['programm'];
+  #region = create('div', { role: 'region' });
   #screen = create('div', { className: 'screen', tabIndex: -1 });
   #log = create('div', { role: 'log' });
   #output = null;
@@ -89,7 +107,8 @@ class Console extends HTMLElement {
     };
     this.#controls.append(control(text.end, () => this.#enter('')), control(text.interrupt, () => this.#interrupt()));
     this.#screen.append(this.#log, this.#line);
-    shadow.append(this.#screen, this.#controls, this.#again);
+    this.#region.append(this.#screen, this.#controls, this.#again);
+    shadow.append(this.#region);
 
     // A tap or click anywhere on the screen types into the field, unless it selects text.
     this.#screen.addEventListener('click', () => {
@@ -123,10 +142,12 @@ class Console extends HTMLElement {
 
   disconnectedCallback() {
     this.#stop();
+    this.#show(false);
   }
 
+  // Before the first start, as when the element is upgraded, connecting it starts it.
   attributeChangedCallback(_, before, after) {
-    if (this.isConnected && before !== after) this.#start();
+    if (this.isConnected && this.#output !== null && before !== after) this.#start();
   }
 
   // Focuses the field, now or once the program has started.
@@ -145,24 +166,22 @@ class Console extends HTMLElement {
   async #start() {
     this.#stop();
     const mine = this.#runs;
-    const name = this.getAttribute('programm') ?? '';
+    const name = this.getAttribute('programm');
+    this.#region.ariaLabel = name;
     this.#output = this.#log.appendChild(create('div', { className: 'run' }));
     this.#again.hidden = true;
     if (typeof WebAssembly !== 'object') return this.#say(text.noWebAssembly);
+    if (!webAssemblyAllowed()) return this.#say(text.forbidden);
+    if (name === null) return this.#say(text.none);
     if (!Object.hasOwn(programs, name)) return this.#say(text.unknown(name));
-    let module;
-    try {
-      module = await compiled(name);
-    } catch {
-      return mine === this.#runs && this.#say(text.forbidden);
-    }
-    if (mine !== this.#runs) return;
-    this.#show(true);
-    if (this.#focusWanted) this.#field.focus();
-    this.#focusWanted = false;
     const decoder = new TextDecoder();
     let ending;
     try {
+      const module = await compiled(name);
+      if (mine !== this.#runs) return;
+      this.#show(true);
+      if (this.#focusWanted) this.#field.focus();
+      this.#focusWanted = false;
       const status = await run(module, {
         read: (capacity) => this.#read(capacity),
         write: (bytes) => {

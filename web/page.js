@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 //
 // The page: a menu of the programs, and a console that runs the one the address's
-// fragment names.
+// fragment names. In a frame, as a course page shows it, that console alone.
 import programs from 'programs';
 import './console.js';
 
@@ -21,6 +21,7 @@ function choose() {
   const name = location.hash.slice(1);
   const chosen = Object.hasOwn(programs, name);
   element('console').hidden = !chosen;
+  document.documentElement.classList.toggle('framed', chosen && self !== top);
   if (!chosen) return;
   element('program').textContent = name;
   document.title = `${name} – Übungsprogramme`;

@@ -13,9 +13,10 @@ import { createRequire } from 'node:module';
 import { join, resolve } from 'node:path';
 import { argv, exit } from 'node:process';
 import { pathToFileURL } from 'node:url';
-import { engines, launch, pause, waitFor } from './engines.mjs';
+import { engines, launch, pause, serve, waitFor } from './engines.mjs';
 
 const [packages, page, source] = argv.slice(2, 5).map((path) => resolve(path ?? '.'));
+const module = page.replace(/html$/, 'js');
 const address = pathToFileURL(page).href;
 export const HOST = 'uebungs-konsole';
 const golden = (name, kind) => (existsSync(join(source, `${name}.${kind}`)) ? readFileSync(join(source, `${name}.${kind}`), 'utf8') : '');
@@ -47,14 +48,15 @@ function screen(host) {
   return { text: (runs[runs.length - 1]?.textContent ?? '') + root.querySelector('.partial').textContent + typed, runs: runs.length, reading: !root.querySelector('.line').hidden };
 }
 
-// Waits until the screen shows at least `length` characters or the program has ended.
-export const showing = (session, length) =>
+// Waits until the screen of the console `host` shows at least `length` characters or its
+// program has ended.
+export const showing = (session, length, host = HOST) =>
   waitFor(session, ([host, wanted]) => {
     const root = document.querySelector(host)?.shadowRoot;
     const runs = root?.querySelector('[role=log]').children;
     const text = (runs?.[runs.length - 1]?.textContent ?? '') + (root?.querySelector('.partial').textContent ?? '');
     return (text.length >= wanted || /^Programm (beendet|abgebrochen)/m.test(text)) && text;
-  }, [HOST, length]);
+  }, [host, length]);
 
 const failures = [];
 // Objects compared whatever the order of their keys, which differs from driver to driver.
@@ -62,7 +64,10 @@ const json = (value) => JSON.stringify(value, value instanceof Object && !Array.
 const shorten = (value) => (json(value).length > 400 ? `…${json(value).slice(-400)}` : json(value));
 function expect(what, got, wanted) {
   const same = json(got) === json(wanted);
-  if (!same) failures.push(`${what}:\n  wanted ${shorten(wanted)}\n  got    ${shorten(got)}`);
+  // Of two objects, the keys that differ.
+  const differing = wanted instanceof Object && got instanceof Object && !Array.isArray(wanted) ? Object.keys(wanted).filter((key) => json(got[key]) !== json(wanted[key])) : null;
+  const part = (value) => (differing ? Object.fromEntries(differing.map((key) => [key, value[key]])) : value);
+  if (!same) failures.push(`${what}:\n  wanted ${shorten(part(wanted))}\n  got    ${shorten(part(got))}`);
   return same;
 }
 
@@ -77,8 +82,10 @@ export const paste = (session, text) =>
     if (field.dispatchEvent(new ClipboardEvent('paste', { clipboardData, cancelable: true }))) document.execCommand('insertText', false, pasted);
   }, [HOST, text]);
 
-// Plays one case, typing each step with `type`; returns whether the screen was right.
+// Plays one case in the console `test.host`, typing each step with `type`; returns
+// whether the screen was right.
 async function play(session, test, what, type = (keys) => session.type(keys)) {
+  const host = test.host ?? HOST;
   const lines = golden(test.golden, 'out').split(/(?<=\n)/).slice(0, test.lines);
   const status = test.status ?? (golden(test.golden, 'status').trim() || '0');
   let wanted = '';
@@ -86,13 +93,13 @@ async function play(session, test, what, type = (keys) => session.type(keys)) {
   for (const step of test.steps) {
     wanted += lines.slice(shown, step.after + 1).join('');
     shown = step.after + 1;
-    if (!expect(`${what}, before typing ${JSON.stringify(step.keys)}`, await showing(session, wanted.length), wanted)) return false;
+    if (!expect(`${what}, before typing ${JSON.stringify(step.keys)}`, await showing(session, wanted.length, host), wanted)) return false;
     if (step.paste) await paste(session, step.paste);
     await type(step.keys);
     wanted += step.echo;
   }
   wanted += `${lines.slice(shown).join('')}Programm beendet mit Status ${status}.\n`;
-  return expect(what, await showing(session, wanted.length), wanted);
+  return expect(what, await showing(session, wanted.length, host), wanted);
 }
 
 async function desktop(engine, session, label) {
@@ -229,8 +236,120 @@ async function phone(engine) {
   }
 }
 
+// Course pages, served from 127.0.0.1 under a strict CSP: two consoles of the module and
+// the page in a sandboxed frame from a second origin, among styles that would spoil a
+// console if they reached it. The same consoles on a page without those styles must look
+// the same, and the page's own elements the same as on a page without the module.
+const strict = "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'";
+const spoiling = `* { font: italic 22px/3 serif !important; color: #c00 !important; background: #ff0 !important;
+  border: 3px dashed #c00 !important; margin: 7px !important; padding: 9px !important;
+  letter-spacing: 4px !important; text-transform: uppercase !important; }
+html { font-size: 30px; } uebungs-konsole { display: inline !important; width: 5em !important; }`;
+const probes = '<div class="screen">Probe</div><div class="run status">Probe</div><button class="again">Probe</button><textarea></textarea>';
+
+function host({ styled = true, module: withModule = true, twice = false, frame = '' }) {
+  const head = [
+    styled && '<link rel="stylesheet" href="/kurs.css">',
+    withModule && '<script type="module" src="/uebungsprogramme-web.js"></script>',
+    twice && '<script type="module" src="/uebungsprogramme-web.js?noch-einmal"></script>',
+  ];
+  const consoles = withModule ? '<uebungs-konsole id="eins" programm="countdown-ask"></uebungs-konsole><uebungs-konsole id="zwei" programm="countdown-dayofyear"></uebungs-konsole>' : '';
+  return `<!DOCTYPE html><html lang="de"><head><meta charset="utf-8"><title>Kurs</title>${head.filter(Boolean).join('')}</head><body><h1>Kurs</h1>${probes}${consoles}${frame}</body></html>`;
+}
+
+// How a console looks, or, without one, the page's probes.
+function looks() {
+  const pick = (node, ...names) => names.map((name) => getComputedStyle(node)[name]).join(' ');
+  const element = document.querySelector('#eins');
+  if (!element) return [...document.querySelectorAll('body > :not(h1)')].map((node) => pick(node, 'font', 'color', 'backgroundColor', 'display', 'margin', 'padding', 'border'));
+  const root = element.shadowRoot;
+  const parent = getComputedStyle(element.parentElement);
+  const room = element.parentElement.clientWidth - parseFloat(parent.paddingLeft) - parseFloat(parent.paddingRight);
+  return {
+    element: pick(element, 'display', 'border', 'padding', 'margin', 'font', 'color', 'letterSpacing', 'textTransform'),
+    fills: Math.abs(element.getBoundingClientRect().width - room) < 1,
+    screen: pick(root.querySelector('.screen'), 'font', 'color', 'backgroundColor', 'letterSpacing', 'textTransform', 'border', 'padding'),
+    line: pick(root.querySelector('.run div'), 'font', 'color', 'backgroundColor', 'margin', 'border', 'letterSpacing'),
+    field: pick(root.querySelector('textarea'), 'font', 'color', 'backgroundColor', 'border', 'letterSpacing'),
+    button: pick(root.querySelector('button'), 'font', 'color', 'backgroundColor', 'border', 'letterSpacing', 'textTransform'),
+  };
+}
+
+async function embedded(engine) {
+  const framed = await serve({ '/': { body: readFileSync(page), type: 'text/html; charset=utf-8' } });
+  const routes = (frame) => ({
+    '/': { body: host({ twice: true, frame }), type: 'text/html; charset=utf-8' },
+    '/plain': { body: host({ styled: false }), type: 'text/html; charset=utf-8' },
+    '/bare': { body: host({ styled: false, module: false }), type: 'text/html; charset=utf-8' },
+    '/kurs.css': { body: spoiling, type: 'text/css' },
+    '/uebungsprogramme-web.js': { body: readFileSync(module), type: 'text/javascript' },
+    '/uebungsprogramme-web.js?noch-einmal': { body: readFileSync(module), type: 'text/javascript' },
+  });
+  const course = await serve(routes(`<iframe sandbox="allow-scripts" title="countdown-ask" src="${framed.origin}/#countdown-ask"></iframe>`), { 'Content-Security-Policy': `${strict}; frame-src ${framed.origin}` });
+  const noWasm = await serve(routes(''), { 'Content-Security-Policy': "default-src 'self'; script-src 'self'" });
+  const session = await launch(engine, packages);
+  const label = `${engine.name}, a course page`;
+  try {
+    await session.open(`${course.origin}/plain`);
+    await showing(session, 1, '#eins');
+    const plain = await session.evaluate(looks);
+    expect(`${label}: the console as wide as its container`, plain.fills, true);
+    await session.open(`${course.origin}/bare`);
+    const bare = await session.evaluate(looks);
+    await session.open(`${course.origin}/plain`);
+    await waitFor(session, () => document.querySelector('#eins').shadowRoot.querySelector('.run div') !== null);
+    const probed = await session.evaluate(() => [...document.querySelectorAll('body > :not(h1, uebungs-konsole)')].map((node) => ['font', 'color', 'backgroundColor', 'display', 'margin', 'padding', 'border'].map((name) => getComputedStyle(node)[name]).join(' ')));
+    expect(`${label}: the page's own elements as without the module`, probed, bare);
+    await session.requests();
+    await session.errors();
+
+    await session.open(`${course.origin}/`);
+    for (const [id, test] of [['#eins', cases[0]], ['#zwei', cases[1]]]) {
+      await showing(session, 1, id);
+      await session.click(id, '.screen');
+      await play(session, { ...test, host: id }, `${label}, ${id} (${test.program})`);
+    }
+    expect(`${label}: #eins untouched by what #zwei was given`, (await session.evaluate(screen, '#eins')).text.endsWith(`Programm beendet mit Status 0.\n`), true);
+    expect(`${label}: the host's styles stay out`, await session.evaluate(looks), plain);
+
+    // Another program, an unknown one, none: a restart or one sentence. A console
+    // removed while its program reads stops it.
+    await session.evaluate(() => document.querySelector('#eins').setAttribute('programm', 'product-sheet'));
+    await play(session, { ...cases.find(({ program }) => program === 'product-sheet'), host: '#eins' }, `${label}, #eins changed to product-sheet`);
+    const said = async (change) => (await session.evaluate(change), session.evaluate(() => document.querySelector('#eins').shadowRoot.querySelector('[role=log] > :last-child').textContent));
+    expect(`${label}: an unknown program`, await said(() => document.querySelector('#eins').setAttribute('programm', 'hallo')), 'Ein Programm „hallo“ gibt es hier nicht, nur countdown-ask, countdown-fixed, countdown-dayofyear, product-sheet, task-functions.');
+    expect(`${label}: no program`, await said(() => document.querySelector('#eins').removeAttribute('programm')), 'Hier ist kein Programm gewählt; das Attribut programm nennt eines von countdown-ask, countdown-fixed, countdown-dayofyear, product-sheet, task-functions.');
+    await session.click('#zwei', '.again');
+    await showing(session, 1, '#zwei');
+    expect(`${label}: a removed console stops reading`, await session.evaluate(() => {
+      const element = document.querySelector('#zwei');
+      element.remove();
+      return element.shadowRoot.querySelector('.line').hidden;
+    }), true);
+
+    const inside = await session.inFrame('iframe');
+    const alone = () =>
+      [...document.querySelectorAll('h1, nav, h2')].every((node) => node.getClientRects().length === 0) &&
+      Math.abs(document.querySelector('uebungs-konsole').getBoundingClientRect().width - document.documentElement.clientWidth) < 1;
+    expect(`${label}: the framed page shows the console alone, as wide as the frame`, await inside.evaluate(alone), true);
+    await inside.click(HOST, '.screen');
+    await play(inside, cases[0], `${label}, in its frame`);
+    const away = (await session.requests()).filter((url) => ![course.origin, framed.origin].includes(new URL(url).origin) && !/^(data|about):/.test(url));
+    expect(`${label}: requests beyond the two servers`, away, []);
+    expect(`${label}: errors in the console of the page`, await session.errors(), []);
+
+    await session.open(`${noWasm.origin}/`);
+    expect(`${label} that forbids WebAssembly`, await waitFor(session, () => document.querySelector('#eins')?.shadowRoot.querySelector('p')?.textContent), 'Diese Seite erlaubt kein WebAssembly, deshalb läuft das Programm hier nicht.');
+  } finally {
+    await session.close();
+    for (const server of [framed, course, noWasm]) server.close();
+  }
+}
+
 async function main(only) {
-  for (const engine of engines.filter(({ name }) => only === undefined || name === only)) {
+  const chosen = engines.filter(({ name }) => only === undefined || name === only);
+  if (chosen.length === 0) failures.push(`no engine is called ${only}; there are ${engines.map(({ name }) => name).join(', ')}`);
+  for (const engine of chosen) {
     const passes = engine.family === 'puppeteer' ? [true, false] : [true];
     try {
       for (const withJspi of passes) {
@@ -261,6 +380,7 @@ async function main(only) {
       } finally {
         await narrow.close();
       }
+      await embedded(engine);
       if (engine.name === 'Chromium') await phone(engine);
     } catch (error) {
       failures.push(`${engine.name}: ${error.message || error.name}\n${error.stack}`);

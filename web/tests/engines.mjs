@@ -2,14 +2,17 @@
 // SPDX-License-Identifier: MIT
 //
 // The three browser engines behind the same few calls: open an address, run a function in
-// the page, type with the keyboard, click an element, close. Chromium and Firefox ESR are
+// the page or a frame of it, type with the keyboard, click an element, close; and a local
+// web server for the pages they open. Chromium and Firefox ESR are
 // driven by puppeteer, WebKit (WebKitGTK's MiniBrowser, the engine of every iPhone) by
 // WebDriver under a virtual X server. A missing browser or driver is an error that names
 // its Debian packages.
 import { spawn } from 'node:child_process';
 import { existsSync } from 'node:fs';
 import { createRequire } from 'node:module';
+import { createServer as createHttpServer } from 'node:http';
 import { createServer } from 'node:net';
+import { gzipSync } from 'node:zlib';
 
 const chromiumFlags = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--disable-background-networking', '--disable-component-update', '--disable-sync', '--no-first-run'];
 
@@ -36,17 +39,26 @@ async function puppeteerSession(engine, packages, viewport) {
   const browser = await puppeteer.launch({ ...engine.options, headless: true, defaultViewport: viewport });
   const tab = await browser.newPage();
   const requests = [];
+  const errors = [];
   tab.on('request', (request) => requests.push(request.url()));
+  tab.on('pageerror', (error) => errors.push(error.message));
+  tab.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
   return {
     tab,
     browser,
     requests: async () => requests.splice(0),
+    errors: async () => errors.splice(0),
     open: async (address) => {
       await tab.goto('about:blank');
       await tab.goto(address);
     },
     evaluate: (fn, ...args) => tab.evaluate(fn, ...args),
     click: (host, inner) => tab.click(`${host} >>> ${inner}`),
+    // The same calls inside the frame `selector` names.
+    async inFrame(selector) {
+      const frame = await (await tab.$(selector)).contentFrame();
+      return { ...this, evaluate: (fn, ...args) => frame.evaluate(fn, ...args), click: (host, inner) => frame.click(`${host} >>> ${inner}`) };
+    },
     async type(keys) {
       for (const key of keys) {
         if (key === '\x04' || key === '\x03') {
@@ -62,7 +74,7 @@ async function puppeteerSession(engine, packages, viewport) {
 }
 
 async function webdriverSession(engine, packages, viewport) {
-  const { Builder, Key } = createRequire(`${packages}/package.json`)('selenium-webdriver');
+  const { Builder, By, Key } = createRequire(`${packages}/package.json`)('selenium-webdriver');
   const port = await freePort();
   const server = spawn('xvfb-run', ['-a', 'WebKitWebDriver', `--port=${port}`], { detached: true, stdio: 'ignore' });
   const stop = () => {
@@ -88,13 +100,25 @@ async function webdriverSession(engine, packages, viewport) {
   return {
     // No network in WebDriver's view; what the page loaded, it lists itself.
     requests: () => driver.executeScript(() => performance.getEntriesByType('resource').map((entry) => entry.name)),
+    // WebDriver shows no console.
+    errors: async () => [],
     open: async (address) => {
+      await driver.switchTo().defaultContent();
       await driver.get('about:blank');
       await driver.get(address);
     },
     evaluate: (fn, ...args) => driver.executeScript(fn, ...args),
+    // WebDriver enters the frame for every call that follows, until the next open.
+    async inFrame(selector) {
+      await driver.switchTo().frame(await driver.findElement(By.css(selector)));
+      return this;
+    },
     // A click at the element's place, as WebDriver's own click refuses elements in a shadow root.
-    click: async (host, inner) => driver.actions().move({ origin: await find(host, inner) }).click().perform(),
+    click: async (host, inner) => {
+      const element = await find(host, inner);
+      await driver.executeScript((target) => target.scrollIntoView({ block: 'center' }), element);
+      await driver.actions().move({ origin: element }).click().perform();
+    },
     async type(typed) {
       for (const key of typed) {
         const actions = driver.actions();
@@ -107,6 +131,19 @@ async function webdriverSession(engine, packages, viewport) {
       stop();
     },
   };
+}
+
+// A web server on 127.0.0.1 for `routes`, each path's { body, type }, every answer with
+// `headers`; gzip-compressed if asked.
+export async function serve(routes, headers = {}, gzip = false) {
+  const server = createHttpServer((request, response) => {
+    const route = routes[request.url];
+    if (!route) return response.writeHead(404).end();
+    const body = gzip ? gzipSync(route.body) : route.body;
+    response.writeHead(200, { ...headers, 'Content-Type': route.type, ...(gzip ? { 'Content-Encoding': 'gzip' } : {}) }).end(body);
+  });
+  await new Promise((ready) => server.listen(0, '127.0.0.1', ready));
+  return { origin: `http://127.0.0.1:${server.address().port}`, close: () => server.close() };
 }
 
 // A session in `engine`, its window `viewport` wide and high.

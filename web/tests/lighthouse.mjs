@@ -8,28 +8,21 @@
 // and the times vary with the machine and are printed only. The canary serves the page
 // without its description, which SEO must catch.
 import { readFileSync } from 'node:fs';
-import { createServer } from 'node:http';
 import { createRequire } from 'node:module';
 import { resolve } from 'node:path';
 import { argv, exit } from 'node:process';
 import { pathToFileURL } from 'node:url';
-import { gzipSync } from 'node:zlib';
-import { engines } from './engines.mjs';
+import { engines, serve } from './engines.mjs';
 
 export async function audit(packages, html) {
   const load = (name) => import(pathToFileURL(createRequire(`${packages}/package.json`).resolve(name)));
   const { default: lighthouse } = await load('lighthouse');
   const launcher = await load('chrome-launcher');
-  const body = gzipSync(html);
-  const server = createServer((request, response) => {
-    if (request.url !== '/') return response.writeHead(404).end();
-    response.writeHead(200, { 'Content-Type': 'text/html; charset=utf-8', 'Content-Encoding': 'gzip' }).end(body);
-  });
-  await new Promise((ready) => server.listen(0, '127.0.0.1', ready));
+  const server = await serve({ '/': { body: html, type: 'text/html; charset=utf-8' } }, {}, true);
   const chromium = engines.find(({ name }) => name === 'Chromium').options;
   const browser = await launcher.launch({ chromePath: chromium.executablePath, chromeFlags: ['--headless=new', ...chromium.args] });
   try {
-    const { lhr } = await lighthouse(`http://127.0.0.1:${server.address().port}/#countdown-ask`, { port: browser.port, output: 'json', logLevel: 'error' });
+    const { lhr } = await lighthouse(`${server.origin}/#countdown-ask`, { port: browser.port, output: 'json', logLevel: 'error' });
     const failed = (category) => category.auditRefs.filter((ref) => lhr.audits[ref.id].score !== null && lhr.audits[ref.id].score < 1 && ref.weight > 0).map((ref) => ref.id);
     return {
       scores: Object.fromEntries(Object.entries(lhr.categories).map(([id, category]) => [id, category.score])),
