@@ -11,7 +11,7 @@ import { resolve } from 'node:path';
 import { argv } from 'node:process';
 import { pathToFileURL } from 'node:url';
 import { gzipSync } from 'node:zlib';
-import { HOST, paste, showing } from '../web/tests/browser.mjs';
+import { HOST, showing } from '../web/tests/browser.mjs';
 import { engines, launch } from '../web/tests/engines.mjs';
 import { audit } from '../web/tests/lighthouse.mjs';
 
@@ -24,21 +24,37 @@ const { scores, blocking, interactive } = await audit(packages, html);
 row('Lighthouse, mobile', Object.entries(scores).map(([id, score]) => `${id} ${Math.round(score * 100)}`).join(', '));
 row('', `total blocking time ${Math.round(blocking)} ms, time to interactive ${Math.round(interactive)} ms`);
 
+// In the page: a million digits pasted, Enter, "10" and Enter, as the field gets them, and
+// the time until the result is on the screen. Firefox gives a made-up paste event no
+// clipboard; there the digits go in as one piece.
+async function pasteToResult(host) {
+  const root = document.querySelector(host).shadowRoot;
+  const field = root.querySelector('textarea');
+  const painted = () => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
+  const enter = () => field.dispatchEvent(new InputEvent('beforeinput', { inputType: 'insertLineBreak', cancelable: true }));
+  const digits = '9'.repeat(1e6);
+  const clipboardData = new DataTransfer();
+  clipboardData.setData('text/plain', digits);
+  field.focus();
+  const started = performance.now();
+  if (field.dispatchEvent(new ClipboardEvent('paste', { clipboardData, cancelable: true }))) document.execCommand('insertText', false, digits);
+  await painted();
+  enter();
+  await painted();
+  document.execCommand('insertText', false, '10');
+  enter();
+  while (!root.querySelector('.status')) await painted();
+  return Math.round(performance.now() - started);
+}
+
 for (const engine of engines) {
   const session = await launch(engine, packages);
   try {
-    let started = Date.now();
+    const started = Date.now();
     await session.open(`${pathToFileURL(page).href}#countdown-ask`);
-    const prompt = await showing(session, 1);
+    await showing(session, 1);
     const opened = Date.now() - started;
-    await session.click(HOST, '.screen');
-    started = Date.now();
-    await paste(session, '9'.repeat(1e6));
-    await session.type('\n');
-    await showing(session, prompt.length + 1e6 + 2);
-    await session.type('10\n');
-    await showing(session, Infinity);
-    row(engine.name, `first prompt ${opened} ms, a million digits pasted to the result ${Date.now() - started} ms`);
+    row(engine.name, `first prompt ${opened} ms, a million digits pasted to the result ${await session.evaluate(pasteToResult, HOST)} ms`);
   } finally {
     await session.close();
   }
