@@ -19,11 +19,11 @@ const chromiumFlags = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--dis
 export const engines = [
   { name: 'Chromium', family: 'puppeteer', needs: ['/usr/bin/chromium'], packages: 'chromium', options: { browser: 'chrome', executablePath: '/usr/bin/chromium', args: chromiumFlags } },
   { name: 'Firefox ESR', family: 'puppeteer', needs: ['/usr/bin/firefox-esr'], packages: 'firefox-esr', options: { browser: 'firefox', executablePath: '/usr/bin/firefox-esr' } },
-  { name: 'WebKit', family: 'webdriver', needs: ['/usr/bin/WebKitWebDriver', '/usr/bin/xvfb-run'], packages: 'webkit2gtk-driver xvfb' },
+  { name: 'WebKit', family: 'webdriver', needs: ['/usr/bin/WebKitWebDriver', '/usr/bin/xvfb-run', '/usr/bin/xauth'], packages: 'webkit2gtk-driver xvfb xauth' },
 ];
 
-// Special keys as the cases write them: Backspace, Enter, Ctrl-D and Ctrl-C.
-const specials = { '\b': 'Backspace', '\n': 'Enter', '\x04': 'd', '\x03': 'c' };
+// Special keys as the cases write them: Backspace, Enter, Tab, Ctrl-D and Ctrl-C.
+const specials = { '\b': 'Backspace', '\n': 'Enter', '\t': 'Tab', '\x04': 'd', '\x03': 'c' };
 export const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
 const freePort = () =>
@@ -96,7 +96,7 @@ async function webdriverSession(engine, packages, viewport) {
   }
   await driver.manage().window().setRect(viewport);
   const find = (host, inner) => driver.executeScript((h, i) => document.querySelector(h).shadowRoot.querySelector(i), host, inner);
-  const keys = { '\b': Key.BACK_SPACE, '\n': Key.ENTER };
+  const keys = { '\b': Key.BACK_SPACE, '\n': Key.ENTER, '\t': Key.TAB };
   return {
     // No network in WebDriver's view; what the page loaded, it lists itself.
     requests: () => driver.executeScript(() => performance.getEntriesByType('resource').map((entry) => entry.name)),
