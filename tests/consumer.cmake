@@ -32,7 +32,10 @@ if(PKG_CONFIG)
   execute_process(COMMAND ${PKG_CONFIG} --define-variable=prefix=${prefix} --cflags --libs uebungsprogramme-tasks
     OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
   separate_arguments(flags UNIX_COMMAND "${flags}")
-  execute_process(COMMAND ${COMPILE} ${SOURCE}/app.cpp ${flags} -o ${WORK}/pkg-config-app${SUFFIX}
+  # Compiled, then linked, as a makefile would: Zig, given both at once, links in a
+  # variant of its libraries that it would have to build first, for minutes.
+  execute_process(COMMAND ${COMPILE} -c ${SOURCE}/app.cpp ${flags} -o ${WORK}/app.o COMMAND_ERROR_IS_FATAL ANY)
+  execute_process(COMMAND ${COMPILE} ${WORK}/app.o ${flags} -o ${WORK}/pkg-config-app${SUFFIX}
     COMMAND_ERROR_IS_FATAL ANY)
   list(APPEND apps ${WORK}/pkg-config-app${SUFFIX})
 else()
