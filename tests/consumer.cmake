@@ -4,9 +4,10 @@
 # Installs the library of the build tree BUILD into a fresh prefix, builds the consumer
 # project SOURCE against it with the same toolchain, and runs it (under LAUNCHER).
 # Then builds it once more without CMake, with COMPILE (the compiler and this build's
-# flags) and what pkg-config says of the library, where pkg-config is installed.
+# flags), LINK (its linker flags) and what pkg-config says of the library, where
+# pkg-config is installed.
 # Variables: BUILD, SOURCE, WORK, LAUNCHER, SUFFIX (of executables), CONFIGURE (arguments),
-# COMPILE, LIBDIR, CROSS: a cross build looks for packages in its target's root alone, so
+# COMPILE, LINK, LIBDIR, CROSS: a cross build looks for packages in its target's root alone, so
 # it is shown the package itself; CANNOT_RUN: why the consumers cannot run here, if so.
 
 file(REMOVE_RECURSE ${WORK})
@@ -29,13 +30,15 @@ find_program(PKG_CONFIG pkg-config)
 if(PKG_CONFIG)
   # The library lies elsewhere than the prefix it was configured for; pkg-config is told.
   set(ENV{PKG_CONFIG_PATH} ${prefix}/${LIBDIR}/pkgconfig)
-  execute_process(COMMAND ${PKG_CONFIG} --define-variable=prefix=${prefix} --cflags --libs uebungsprogramme-tasks
-    OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-  separate_arguments(flags UNIX_COMMAND "${flags}")
+  foreach(kind IN ITEMS cflags libs)
+    execute_process(COMMAND ${PKG_CONFIG} --define-variable=prefix=${prefix} --${kind} uebungsprogramme-tasks
+      OUTPUT_VARIABLE ${kind} OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+    separate_arguments(${kind} UNIX_COMMAND "${${kind}}")
+  endforeach()
   # Compiled, then linked, as a makefile would: Zig, given both at once, links in a
   # variant of its libraries that it would have to build first, for minutes.
-  execute_process(COMMAND ${COMPILE} -c ${SOURCE}/app.cpp ${flags} -o ${WORK}/app.o COMMAND_ERROR_IS_FATAL ANY)
-  execute_process(COMMAND ${COMPILE} ${WORK}/app.o ${flags} -o ${WORK}/pkg-config-app${SUFFIX}
+  execute_process(COMMAND ${COMPILE} ${cflags} -c ${SOURCE}/app.cpp -o ${WORK}/app.o COMMAND_ERROR_IS_FATAL ANY)
+  execute_process(COMMAND ${COMPILE} ${LINK} ${WORK}/app.o ${libs} -o ${WORK}/pkg-config-app${SUFFIX}
     COMMAND_ERROR_IS_FATAL ANY)
   list(APPEND apps ${WORK}/pkg-config-app${SUFFIX})
 else()
