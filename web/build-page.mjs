@@ -4,7 +4,8 @@
 // usage: node build-page.mjs NPM_PACKAGES PAGE MODULE VERSION PROGRAM.wasm...
 // The web console as one HTML file, PAGE: console.html with the bundled script, the
 // programs in base64 inside it, and a Content-Security-Policy that allows this very script
-// and style alone. And the console alone as one ES module, MODULE, for any page.
+// and style alone. And the console alone as one script, MODULE, that any page loads as a
+// module or a classic script.
 import { createHash } from 'node:crypto';
 import { readFile, writeFile } from 'node:fs/promises';
 import { createRequire } from 'node:module';
@@ -32,7 +33,8 @@ const bundle = async (entry) => {
     plugins: [embed],
     bundle: true,
     minify: true,
-    format: 'esm',
+    // Run as a module or a classic script alike, its names its own.
+    format: 'iife',
     target: 'es2022',
     write: false,
     logLevel: 'warning',

@@ -24,13 +24,20 @@ const text = {
   unknown: (name) => `Ein Programm „${name}“ gibt es hier nicht, nur ${Object.keys(programs).join(', ')}.`,
 };
 
-// The host page's styles stop at the element: nothing it sets on the element, nor what
-// its text would inherit, reaches the console, whose sizes follow the browser's default
-// font size rather than the page's.
+// The host page's styles stop at the element, all but its font size, by which a teacher
+// scales the whole console: the host keeps its box to itself, and the region inside takes
+// none of what the host would pass on. Left alone, the console follows the browser's
+// default font size rather than the page's.
 const style = new CSSStyleSheet();
 style.replaceSync(`
-:host { all: initial !important; display: block !important; font: medium system-ui, sans-serif !important; }
+:host { display: block !important; position: static !important; float: none !important; box-sizing: border-box !important;
+  width: auto !important; height: auto !important; min-width: 0 !important; max-width: none !important; min-height: 0 !important; max-height: none !important;
+  margin: 0 !important; padding: 0 !important; border: 0 none !important; outline: 0 none !important; background: none !important;
+  box-shadow: none !important; transform: none !important; opacity: 1 !important; filter: none !important; overflow: visible !important;
+  font-style: normal !important; font-weight: normal !important; line-height: normal !important; font-family: system-ui, sans-serif !important;
+  color: initial !important; letter-spacing: normal !important; text-transform: none !important; font-size: medium; }
 :host([hidden]) { display: none !important; }
+.region { all: initial; display: block; font-size: inherit; font-family: system-ui, sans-serif; }
 [hidden] { display: none !important; }
 .screen { padding: 0.4em 0.6em; font: 1em/1.4 ui-monospace, monospace; color: #e8e8e8; background: #111; border-radius: 4px; cursor: text; }
 .screen:focus-within { outline: 2px solid #6ab0ff; outline-offset: 2px; }
@@ -76,7 +83,7 @@ const create = (tag, properties, ...children) => {
 
 class Console extends HTMLElement {
   static observedAttributes = ['programm'];
-  #region = create('div', { role: 'region' });
+  #region = create('div', { role: 'region', className: 'region' });
   #screen = create('div', { className: 'screen', tabIndex: -1 });
   #log = create('div', { role: 'log' });
   #output = null;
@@ -109,6 +116,12 @@ class Console extends HTMLElement {
     this.#screen.append(this.#log, this.#line);
     this.#region.append(this.#screen, this.#controls, this.#again);
     shadow.append(this.#region);
+    // Keys typed here are the program's, not the page's: its shortcuts, which skip a
+    // focused field of their own document only, would take them too. Tab moves on and
+    // Escape closes the page's dialogs, as anywhere.
+    for (const type of ['keydown', 'keypress', 'keyup']) {
+      shadow.addEventListener(type, (event) => /^(Tab|Escape)$/.test(event.key) || event.stopPropagation());
+    }
 
     // A tap or click anywhere on the screen types into the field, unless it selects text.
     this.#screen.addEventListener('click', () => {
@@ -156,8 +169,11 @@ class Console extends HTMLElement {
     else this.#field.focus(options);
   }
 
+  // Cuts the run off: what it printed stays in its place, and what was typed for it goes.
   #stop() {
     ++this.#runs;
+    this.#flush();
+    this.#field.value = '';
     this.#waiting?.reject(new Exit(130));
     [this.#queue, this.#waiting, this.#interrupted, this.#heard] = [[], null, false, ''];
     this.#field.ariaLabel = text.field;
