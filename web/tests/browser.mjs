@@ -7,7 +7,8 @@
 // SOURCE, byte for byte. Chromium and Firefox run every case twice, the second time
 // without JSPI. Chromium then plays a phone: touch, and every way a phone's keyboard
 // hands over text, often enough to catch a fault that comes once in twenty runs. No
-// request may leave the page.
+// request may leave the page. Last, the console as a guest in course pages, a slide deck
+// and a page with shortcuts of its own among them.
 import { existsSync, readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { join, resolve } from 'node:path';
@@ -24,7 +25,11 @@ const golden = (name, kind) => (existsSync(join(source, `${name}.${kind}`)) ? re
 // Each case: the program, by address or by a change of fragment; its golden case, of
 // which the first `lines` lines are shown (all if not given); and what is typed once the
 // output's line `after` shows, after `paste` is pasted, and what the screen then shows of
-// it. "\b" is Backspace, "\n" Enter, "\t" Tab, "\x04" Ctrl-D, "\x03" Ctrl-C.
+// it. "\b" is Backspace, "\n" Enter, "\t" Tab, "\x1b" Escape, "\x7f" Delete, "←" and "→"
+// the arrows, "↖" Home, "↘" End, and a control character Ctrl with its letter: "\x04"
+// Ctrl-D, "\x03" Ctrl-C.
+// A case `from` another program has the console switched to its own while the other reads,
+// with a line `typed` but not handed over.
 const cases = [
   { program: 'countdown-ask', golden: 'countdown-ask/tests/weekday-is-added', steps: [{ after: 0, keys: '3\n', echo: '3\n' }, { after: 1, keys: '10\n', echo: '10\n' }] },
   { program: 'countdown-dayofyear', golden: 'countdown-dayofyear/tests/stopped-read-feeds-next', steps: [{ after: 0, keys: '08\n', echo: '08\n' }] },
@@ -34,6 +39,11 @@ const cases = [
   { program: 'countdown-ask', golden: 'countdown-ask/tests/input-ends-after-weekday', steps: [{ after: 0, keys: '3\x04\x04', echo: '3' }] },
   { program: 'countdown-ask', golden: 'countdown-ask/tests/weekday-is-added', lines: 1, status: 130, steps: [{ after: 0, keys: '3\x03', echo: '3^C\n' }] },
   { program: 'countdown-ask', golden: 'countdown-ask/tests/clamped-above-int-range', steps: [{ after: 0, paste: '9'.repeat(1e6), keys: '\n', echo: `${'9'.repeat(1e6)}\n` }, { after: 1, keys: '0\n', echo: '0\n' }] },
+  // Every key a line is edited with; Ctrl-A and Ctrl-C copy the line and leave it be.
+  { program: 'countdown-ask', golden: 'countdown-ask/tests/weekday-is-added', steps: [{ after: 0, keys: '3 x←\x7f\n', echo: '3 \n' }, { after: 1, keys: '0↖1↘\x01\x03\n', echo: '10\n' }] },
+  // The programs read 1,024 bytes at a time: the digits that count stand on both sides.
+  { program: 'countdown-ask', golden: 'countdown-ask/tests/leading-zero-is-decimal', steps: [{ after: 0, paste: `${'0'.repeat(1023)}10`, keys: '\n', echo: `${'0'.repeat(1023)}10\n` }, { after: 1, keys: '1\n', echo: '1\n' }] },
+  { program: 'countdown-dayofyear', from: 'countdown-ask', typed: '7', golden: 'countdown-dayofyear/tests/stopped-read-feeds-next', steps: [{ after: 0, keys: '08\n', echo: '08\n' }] },
   { program: 'product-sheet', golden: 'product-sheet/tests/eleven-lines', steps: [] },
   { program: 'task-functions', golden: 'task-functions/tests/prints-confirmation', steps: [], byFragment: true },
 ];
@@ -106,7 +116,13 @@ async function desktop(session, label) {
   for (const [index, test] of cases.entries()) {
     const what = `${label}, case ${index + 1} (${test.program}, ${test.golden.split('/').pop()})`;
     const opened = Date.now();
-    if (test.byFragment) await session.evaluate((name) => (location.hash = name), test.program);
+    if (test.from) {
+      await session.open(`${address}#${test.from}`);
+      await showing(session, 1);
+      await session.click(HOST, '.screen');
+      await session.type(test.typed);
+    }
+    if (test.byFragment || test.from) await session.evaluate((name) => (location.hash = name), test.program);
     else await session.open(`${address}#${test.program}`);
     if (index === 0) {
       console.log(`${label}: JSPI ${(await session.evaluate(() => typeof WebAssembly.Suspending === 'function')) ? 'present' : 'absent'}`);
@@ -115,7 +131,15 @@ async function desktop(session, label) {
     }
     await waitFor(session, (name) => document.getElementById('program').textContent === name, test.program);
     await session.click(HOST, '.screen');
-    if (!(await play(session, test, what)) || index !== 0) continue;
+    if (!(await play(session, test, what))) continue;
+    if (test.from) {
+      // The run cut off ends where it was: no status, no field of its own left behind.
+      await pause(200);
+      const runs = await session.evaluate((host) => [...document.querySelector(host).shadowRoot.querySelector('[role=log]').children].map((run) => run.textContent), HOST);
+      expect(`${what}: the run of ${test.from} cut off`, runs.slice(0, -1), [golden('countdown-ask/tests/empty-input', 'out').split(/(?<=\n)/)[0]]);
+      expect(`${what}: one field`, await session.evaluate((host) => document.querySelector(host).shadowRoot.querySelectorAll('textarea').length, HOST), 1);
+    }
+    if (index !== 0) continue;
 
     // One Enter too many changes nothing; running again keeps the run before above.
     const ended = await session.evaluate(screen, HOST);
@@ -136,6 +160,7 @@ const puppeteer = () => createRequire(join(packages, 'package.json'))('puppeteer
 
 // A phone: a 393 px screen, touch, and text that arrives as phone keyboards send it.
 async function phone(engine) {
+  const servers = await courses();
   const session = await launch(engine, packages);
   const { tab } = session;
   try {
@@ -233,8 +258,17 @@ async function phone(engine) {
     })(log ?? {});
     // Chromium names a line with its final space and newline, or without, as its layout stands.
     expect('Phone: the log ends with the output and the typed line, a line each', heard.slice(-3).map((line) => line.trim()), [lines[0].trim(), '3', lines[1].trim()]);
+
+    // A slide deck on the phone: a tap on its console, the answers by the virtual keyboard.
+    await tab.goto(`${servers.slides.origin}/folien#/1`);
+    await waitFor(session, () => globalThis.Reveal?.isReady());
+    await showing(session, 1);
+    await tab.tap(`${HOST} >>> .screen`);
+    await play(session, typable[0], 'Phone, a slide deck', async (text) => (await kinds['a virtual keyboard'](text), await tab.keyboard.press('Enter')));
+    expect('Phone, a slide deck, typed into its console', await session.evaluate(deckState), { slide: 1, overview: false, paused: false, fullscreen: false });
   } finally {
     await session.close();
+    servers.close();
   }
 }
 
@@ -249,14 +283,97 @@ const spoiling = `* { font: italic 22px/3 serif !important; color: #c00 !importa
 html { font-size: 30px; } uebungs-konsole { display: inline !important; width: 5em !important; }`;
 const probes = '<div class="screen">Probe</div><div class="run status">Probe</div><button class="again">Probe</button><textarea></textarea>';
 
-function host({ styled = true, module: withModule = true, twice = false, frame = '' }) {
+// A course page: with the spoiling styles or the consoles' font size alone; the module,
+// or it as a classic script between scripts of the page's own, or the page's shortcuts.
+function host({ styled = true, size = 0, module: withModule = true, twice = false, classic = false, shortcuts = false, frame = '' }) {
   const head = [
     styled && '<link rel="stylesheet" href="/kurs.css">',
-    withModule && '<script type="module" src="/uebungsprogramme-web.js"></script>',
+    size && `<link rel="stylesheet" href="/schrift-${size}.css">`,
+    shortcuts && '<script src="/tasten.js"></script>',
+    withModule && !classic && '<script type="module" src="/uebungsprogramme-web.js"></script>',
+    classic && '<script src="/vorher.js"></script><script src="/uebungsprogramme-web.js"></script><script src="/nachher.js"></script>',
     twice && '<script type="module" src="/uebungsprogramme-web.js?noch-einmal"></script>',
   ];
   const consoles = withModule ? '<uebungs-konsole id="eins" programm="countdown-ask"></uebungs-konsole><uebungs-konsole id="zwei" programm="countdown-dayofyear"></uebungs-konsole>' : '';
-  return `<!DOCTYPE html><html lang="de"><head><meta charset="utf-8"><title>Kurs</title>${head.filter(Boolean).join('')}</head><body><h1>Kurs</h1>${probes}${consoles}${frame}</body></html>`;
+  const own = shortcuts ? '<button id="seite">Seite</button>' : '';
+  return `<!DOCTYPE html><html lang="de"><head><meta charset="utf-8"><title>Kurs</title>${head.filter(Boolean).join('')}</head><body><h1>Kurs</h1>${probes}${own}${consoles}${frame}</body></html>`;
+}
+
+// Scripts of the course pages' own. Names the module might have spelt alike, declared
+// before it; what it added to the page's global scope, after it.
+const before = "const b = 'Seite';\nvar S = 'Seite';\nvar vorher = Object.getOwnPropertyNames(window);\n";
+const after = "document.documentElement.dataset.neu = Object.getOwnPropertyNames(window).filter((name) => !vorher.includes(name)).join(' ');\ndocument.documentElement.dataset.seite = `${b} ${S}`;\n";
+// Shortcuts as sites write them: every key, unless a field of the page's own has the focus.
+const shortcuts = `var gehoert = [];
+for (const target of [document, window]) {
+  for (const type of ['keydown', 'keypress', 'keyup']) {
+    target.addEventListener(type, (event) => {
+      if (/^(input|textarea)$/i.test(document.activeElement?.tagName)) return;
+      gehoert.push(\`\${target === window ? 'window' : 'document'} \${type} \${event.key}\`);
+    });
+  }
+}
+`;
+const heardKeys = (key) => ['document', 'window'].flatMap((target) => ['keydown', 'keypress', 'keyup'].map((type) => `${target} ${type} ${key}`)).sort();
+
+// A slide deck: a console on the second slide, the framed page on the third.
+const reveal = (file) => readFileSync(join(packages, 'node_modules/reveal.js/dist', file));
+const deck = (framed) => `<!DOCTYPE html><html lang="de"><head><meta charset="utf-8"><title>Folien</title>
+<link rel="stylesheet" href="/reveal.css"><link rel="stylesheet" href="/white.css">
+<script type="module" src="/uebungsprogramme-web.js"></script></head>
+<body><div class="reveal"><div class="slides">
+<section><h1>Kurs</h1></section>
+<section><h2>countdown-ask</h2><uebungs-konsole programm="countdown-ask"></uebungs-konsole></section>
+<section><h2>countdown-dayofyear</h2><iframe title="countdown-dayofyear" src="${framed}/#countdown-dayofyear" width="900" height="400"></iframe></section>
+<section><h2>Ende</h2></section>
+</div></div><script src="/reveal.js"></script><script src="/folien.js"></script></body></html>`;
+const deckState = () => ({ slide: Reveal.getIndices().h, overview: Reveal.isOverview(), paused: Reveal.isPaused(), fullscreen: Boolean(document.fullscreenElement) });
+// The deck's own keys typed into its console: f fullscreen, o overview, b pause, n next,
+// Space next, the arrows, Home and End.
+const deckCase = { program: 'countdown-ask', golden: 'countdown-ask/tests/weekday-is-added', steps: [{ after: 0, keys: 'fobn\b\b\b\b3 x←\x7f\n', echo: '3 \n' }, { after: 1, keys: '0↖1↘\n', echo: '10\n' }] };
+
+// The servers of the course pages, on 127.0.0.1: the page to be framed; the course pages
+// under a strict CSP; the same without 'wasm-unsafe-eval'; and the deck, whose script
+// makes style elements, under none.
+async function courses() {
+  const html = (body) => ({ body, type: 'text/html; charset=utf-8' });
+  const script = (body) => ({ body, type: 'text/javascript' });
+  const framed = await serve({ '/': html(readFileSync(page)) });
+  const routes = (frame) => ({
+    '/': html(host({ twice: true, frame })),
+    '/plain': html(host({ styled: false, size: 22 })),
+    '/bare': html(host({ styled: false, module: false })),
+    '/schrift-16': html(host({ styled: false, size: 16 })),
+    '/schrift-32': html(host({ styled: false, size: 32 })),
+    '/klassisch': html(host({ styled: false, classic: true })),
+    '/tasten': html(host({ styled: false, shortcuts: true })),
+    '/kurs.css': { body: spoiling, type: 'text/css' },
+    ...Object.fromEntries([16, 22, 32].map((size) => [`/schrift-${size}.css`, { body: `uebungs-konsole { font-size: ${size}px }`, type: 'text/css' }])),
+    '/vorher.js': script(before),
+    '/nachher.js': script(after),
+    '/tasten.js': script(shortcuts),
+    '/uebungsprogramme-web.js': script(readFileSync(module)),
+    '/uebungsprogramme-web.js?noch-einmal': script(readFileSync(module)),
+  });
+  const course = await serve(routes(`<iframe sandbox="allow-scripts" title="countdown-ask" src="${framed.origin}/#countdown-ask"></iframe>`), { 'Content-Security-Policy': `${strict}; frame-src ${framed.origin}` });
+  const noWasm = await serve(routes(''), { 'Content-Security-Policy': "default-src 'self'; script-src 'self'" });
+  const slides = await serve({
+    '/folien': html(deck(framed.origin)),
+    '/reveal.js': script(reveal('reveal.js')),
+    '/reveal.css': { body: reveal('reveal.css'), type: 'text/css' },
+    '/white.css': { body: reveal('theme/white.css'), type: 'text/css' },
+    '/folien.js': script("Reveal.initialize({ hash: true, transition: 'none' });\n"),
+    '/uebungsprogramme-web.js': script(readFileSync(module)),
+  });
+  const servers = [framed, course, noWasm, slides];
+  return { framed, course, noWasm, slides, close: () => servers.forEach((server) => server.close()) };
+}
+
+// The font sizes of a console's text, field and button, and the height of its field's line.
+function sizes() {
+  const root = document.querySelector('#eins').shadowRoot;
+  const size = (selector) => parseFloat(getComputedStyle(root.querySelector(selector)).fontSize);
+  return { text: size('.run div'), field: size('textarea'), button: size('button'), line: root.querySelector('.line').getBoundingClientRect().height };
 }
 
 // How a console looks, or, without one, the page's probes.
@@ -278,17 +395,8 @@ function looks() {
 }
 
 async function embedded(engine) {
-  const framed = await serve({ '/': { body: readFileSync(page), type: 'text/html; charset=utf-8' } });
-  const routes = (frame) => ({
-    '/': { body: host({ twice: true, frame }), type: 'text/html; charset=utf-8' },
-    '/plain': { body: host({ styled: false }), type: 'text/html; charset=utf-8' },
-    '/bare': { body: host({ styled: false, module: false }), type: 'text/html; charset=utf-8' },
-    '/kurs.css': { body: spoiling, type: 'text/css' },
-    '/uebungsprogramme-web.js': { body: readFileSync(module), type: 'text/javascript' },
-    '/uebungsprogramme-web.js?noch-einmal': { body: readFileSync(module), type: 'text/javascript' },
-  });
-  const course = await serve(routes(`<iframe sandbox="allow-scripts" title="countdown-ask" src="${framed.origin}/#countdown-ask"></iframe>`), { 'Content-Security-Policy': `${strict}; frame-src ${framed.origin}` });
-  const noWasm = await serve(routes(''), { 'Content-Security-Policy': "default-src 'self'; script-src 'self'" });
+  const servers = await courses();
+  const { framed, course, noWasm, slides } = servers;
   const session = await launch(engine, packages);
   const label = `${engine.name}, a course page`;
   try {
@@ -342,9 +450,81 @@ async function embedded(engine) {
 
     await session.open(`${noWasm.origin}/`);
     expect(`${label} that forbids WebAssembly`, await waitFor(session, () => document.querySelector('#eins')?.shadowRoot.querySelector('p')?.textContent), 'Diese Seite erlaubt kein WebAssembly, deshalb läuft das Programm hier nicht.');
+    await session.errors();
+
+    // The font size set on the element scales the whole console.
+    const sized = async (size) => (await session.open(`${course.origin}/schrift-${size}`), await showing(session, 1, '#eins'), session.evaluate(sizes));
+    const scaled = (measured, by) => Object.fromEntries(Object.entries(measured).map(([name, value]) => [name, Math.round(value * by)]));
+    const small = await sized(16);
+    expect(`${label}: 32px against 16px on the element`, scaled(await sized(32), 1), scaled(small, 2));
+
+    // Loaded as a classic script, after scripts that declare names of its minified kind.
+    await session.open(`${course.origin}/klassisch`);
+    await showing(session, 1, '#eins');
+    expect(`${label}: a classic script, what it adds to the page's global scope`, await session.evaluate(() => ({ ...document.documentElement.dataset })), { neu: '', seite: 'Seite Seite' });
+    await session.click('#eins', '.screen');
+    await play(session, { ...cases[0], host: '#eins' }, `${label}, loaded as a classic script`);
+
+    // A page with shortcuts of its own hears no key typed into a console, and every key
+    // typed elsewhere, also once the page has moved the focus there itself.
+    await session.open(`${course.origin}/tasten`);
+    await showing(session, 1, '#eins');
+    await session.click('#eins', '.screen');
+    await play(session, { ...deckCase, host: '#eins' }, `${label}, a page with shortcuts`);
+    await session.click('#zwei', '.screen');
+    await play(session, { program: 'countdown-dayofyear', golden: 'countdown-dayofyear/tests/empty-input-counts-as-zero', host: '#zwei', steps: [{ after: 0, keys: '\x04', echo: '' }] }, `${label}, a page with shortcuts, Ctrl-D`);
+    await session.click('#eins', '.again');
+    await showing(session, 1, '#eins');
+    await session.click('#eins', '.screen');
+    await session.type('3\x03');
+    expect(`${label}: keys the page heard from its consoles`, await session.evaluate(() => gehoert.splice(0)), []);
+    await session.type('\x1b');
+    const escape = ['document keydown Escape', 'document keyup Escape', 'window keydown Escape', 'window keyup Escape'];
+    expect(`${label}: Escape goes on to the page`, (await session.evaluate(() => gehoert.splice(0))).filter((heard) => !heard.includes('keypress')).sort(), escape);
+    await session.click('#eins', '.again');
+    await showing(session, 1, '#eins');
+    await session.click('#eins', '.screen');
+    await session.type('3');
+    await session.evaluate(() => document.getElementById('seite').focus());
+    await session.type('n');
+    expect(`${label}: keys the page heard, its own button focused`, (await session.evaluate(() => gehoert.splice(0))).sort(), heardKeys('n'));
+    await session.click('#eins', '.screen');
+    const asked = golden('countdown-ask/tests/weekday-is-added', 'out').split(/(?<=\n)/);
+    await session.type('\n10\n');
+    expect(`${label}: the console typed into again`, await showing(session, 1000, '#eins'), `${asked[0]}3\n${asked[1]}10\n${asked[2]}Programm beendet mit Status 0.\n`);
+    if (session.tab) {
+      await session.click('#zwei', '.again');
+      await showing(session, 1, '#zwei');
+      await session.click('#zwei', '.screen');
+      await session.tab.keyboard.down('x');
+      await session.evaluate(() => document.querySelector('#zwei').remove());
+      await session.tab.keyboard.up('x');
+      await session.type('n');
+      expect(`${label}: a console removed while a key is held`, (await session.evaluate(() => gehoert.splice(0))).filter((heard) => heard.endsWith(' n')).sort(), heardKeys('n'));
+    }
+    expect(`${label}: errors in the console of the page with shortcuts`, await session.errors(), []);
+
+    // A slide deck keeps its slide while its consoles are typed into, and turns it by its
+    // keys once the focus is elsewhere.
+    await session.open(`${slides.origin}/folien#/1`);
+    await waitFor(session, () => globalThis.Reveal?.isReady());
+    await showing(session, 1);
+    await session.click(HOST, '.screen');
+    await play(session, deckCase, `${label}, a slide deck`);
+    expect(`${label}, a slide deck, typed into its console`, await session.evaluate(deckState), { slide: 1, overview: false, paused: false, fullscreen: false });
+    await session.click('section.present h2');
+    await session.type('→');
+    expect(`${label}, a slide deck, its own key beside the console`, await session.evaluate(deckState), { slide: 2, overview: false, paused: false, fullscreen: false });
+    const framedSlide = await session.inFrame('section.present iframe');
+    await showing(framedSlide, 1);
+    await framedSlide.click(HOST, '.screen');
+    await play(framedSlide, { program: 'countdown-dayofyear', golden: 'countdown-dayofyear/tests/hex-letter-digits', steps: [{ after: 0, keys: 'fobn\b\b\b\b3 0x1f\n', echo: '3 0x1f\n' }] }, `${label}, a slide deck's framed page`);
+    await session.leaveFrame();
+    expect(`${label}, a slide deck, typed into its framed page`, await session.evaluate(deckState), { slide: 2, overview: false, paused: false, fullscreen: false });
+    expect(`${label}: errors in the console of the deck`, await session.errors(), []);
   } finally {
     await session.close();
-    for (const server of [framed, course, noWasm]) server.close();
+    servers.close();
   }
 }
 

@@ -22,8 +22,11 @@ export const engines = [
   { name: 'WebKit', family: 'webdriver', needs: ['/usr/bin/WebKitWebDriver', '/usr/bin/xvfb-run', '/usr/bin/xauth'], packages: 'webkit2gtk-driver xvfb xauth' },
 ];
 
-// Special keys as the cases write them: Backspace, Enter, Tab, Ctrl-D and Ctrl-C.
-const specials = { '\b': 'Backspace', '\n': 'Enter', '\t': 'Tab', '\x04': 'd', '\x03': 'c' };
+// Special keys as the cases write them: Backspace, Enter, Tab, Escape, Delete, the arrows
+// left and right, Home and End; any other control character is Ctrl and its letter
+// ("\x04" Ctrl-D).
+const specials = { '\b': 'Backspace', '\n': 'Enter', '\t': 'Tab', '\x1b': 'Escape', '\x7f': 'Delete', '←': 'ArrowLeft', '→': 'ArrowRight', '↖': 'Home', '↘': 'End' };
+const control = (key) => (key < ' ' && !specials[key] ? String.fromCharCode(key.charCodeAt(0) + 0x60) : null);
 export const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
 const freePort = () =>
@@ -53,7 +56,8 @@ async function puppeteerSession(engine, packages, viewport) {
       await tab.goto(address);
     },
     evaluate: (fn, ...args) => tab.evaluate(fn, ...args),
-    click: (host, inner) => tab.click(`${host} >>> ${inner}`),
+    click: (host, inner) => tab.click(inner ? `${host} >>> ${inner}` : host),
+    leaveFrame: async () => {},
     // The same calls inside the frame `selector` names.
     async inFrame(selector) {
       const frame = await (await tab.$(selector)).contentFrame();
@@ -61,9 +65,9 @@ async function puppeteerSession(engine, packages, viewport) {
     },
     async type(keys) {
       for (const key of keys) {
-        if (key === '\x04' || key === '\x03') {
+        if (control(key)) {
           await tab.keyboard.down('Control');
-          await tab.keyboard.press(key === '\x04' ? 'KeyD' : 'KeyC');
+          await tab.keyboard.press(`Key${control(key).toUpperCase()}`);
           await tab.keyboard.up('Control');
         } else if (specials[key]) await tab.keyboard.press(specials[key]);
         else await tab.keyboard.type(key);
@@ -95,8 +99,8 @@ async function webdriverSession(engine, packages, viewport) {
     }
   }
   await driver.manage().window().setRect(viewport);
-  const find = (host, inner) => driver.executeScript((h, i) => document.querySelector(h).shadowRoot.querySelector(i), host, inner);
-  const keys = { '\b': Key.BACK_SPACE, '\n': Key.ENTER, '\t': Key.TAB };
+  const find = (host, inner) => driver.executeScript((h, i) => (i ? document.querySelector(h).shadowRoot.querySelector(i) : document.querySelector(h)), host, inner);
+  const keys = Object.fromEntries(Object.entries(specials).map(([key, name]) => [key, Key[{ Backspace: 'BACK_SPACE', ArrowLeft: 'ARROW_LEFT', ArrowRight: 'ARROW_RIGHT' }[name] ?? name.toUpperCase()]]));
   return {
     // No network in WebDriver's view; what the page loaded, it lists itself.
     requests: () => driver.executeScript(() => performance.getEntriesByType('resource').map((entry) => entry.name)),
@@ -108,7 +112,8 @@ async function webdriverSession(engine, packages, viewport) {
       await driver.get(address);
     },
     evaluate: (fn, ...args) => driver.executeScript(fn, ...args),
-    // WebDriver enters the frame for every call that follows, until the next open.
+    // WebDriver enters the frame for every call that follows, until it leaves or the next open.
+    leaveFrame: () => driver.switchTo().defaultContent(),
     async inFrame(selector) {
       await driver.switchTo().frame(await driver.findElement(By.css(selector)));
       return this;
@@ -122,7 +127,7 @@ async function webdriverSession(engine, packages, viewport) {
     async type(typed) {
       for (const key of typed) {
         const actions = driver.actions();
-        if (key === '\x04' || key === '\x03') await actions.keyDown(Key.CONTROL).sendKeys(specials[key]).keyUp(Key.CONTROL).perform();
+        if (control(key)) await actions.keyDown(Key.CONTROL).sendKeys(control(key)).keyUp(Key.CONTROL).perform();
         else await actions.sendKeys(keys[key] ?? key).perform();
       }
     },
@@ -138,6 +143,8 @@ async function webdriverSession(engine, packages, viewport) {
 export async function serve(routes, headers = {}, gzip = false) {
   const server = createHttpServer((request, response) => {
     const route = routes[request.url];
+    // Browsers ask every origin for an icon; a 404 would be an error in the page's console.
+    if (request.url === '/favicon.ico') return response.writeHead(204).end();
     if (!route) return response.writeHead(404).end();
     const body = gzip ? gzipSync(route.body) : route.body;
     response.writeHead(200, { ...headers, 'Content-Type': route.type, ...(gzip ? { 'Content-Encoding': 'gzip' } : {}) }).end(body);
