@@ -4,15 +4,17 @@
 // usage: node bench/web.mjs NPM_PACKAGES PAGE
 // What the web console costs a user: the page's bytes, Lighthouse's scores for a phone,
 // and in each engine the time from opening countdown-ask to its first prompt and from
-// pasting a million digits (then Enter, "10" and Enter) to its result. Prints; asserts
-// nothing, as times depend on the machine.
+// pasting a million digits (then Enter, "10" and Enter) to its result; and an exercise
+// sheet of 30 consoles, six of each program, until all show their first line, with the
+// JavaScript heap it then takes where the engine tells. Prints; asserts nothing, as times
+// depend on the machine.
 import { readFileSync } from 'node:fs';
 import { resolve } from 'node:path';
 import { argv } from 'node:process';
 import { pathToFileURL } from 'node:url';
 import { gzipSync } from 'node:zlib';
 import { HOST, showing } from '../web/tests/browser.mjs';
-import { engines, launch } from '../web/tests/engines.mjs';
+import { engines, launch, serve } from '../web/tests/engines.mjs';
 import { audit } from '../web/tests/lighthouse.mjs';
 
 const [packages, page] = argv.slice(2, 4).map((path) => resolve(path));
@@ -47,6 +49,19 @@ async function pasteToResult(host) {
   return Math.round(performance.now() - started);
 }
 
+const programs = ['countdown-ask', 'countdown-fixed', 'countdown-dayofyear', 'product-sheet', 'task-functions'];
+const consoles = programs.flatMap((name) => Array(6).fill(`<h2>${name}</h2><${HOST} programm="${name}"></${HOST}>`));
+const sheet = await serve({
+  '/': { body: `<!DOCTYPE html><html lang="de"><head><meta charset="utf-8"><title>Übungsblatt</title><script type="module" src="/uebungsprogramme-web.js"></script></head><body>${consoles.join('')}</body></html>`, type: 'text/html; charset=utf-8' },
+  '/uebungsprogramme-web.js': { body: readFileSync(page.replace(/html$/, 'js')), type: 'text/javascript' },
+});
+// Since the page's start, until every console shows a line.
+async function allShowing([host, count]) {
+  const showing = () => [...document.querySelectorAll(host)].filter((element) => element.shadowRoot?.querySelector('.run div')).length;
+  while (showing() < count) await new Promise((resolve) => setTimeout(resolve, 5));
+  return Math.round(performance.now());
+}
+
 for (const engine of engines) {
   const session = await launch(engine, packages);
   try {
@@ -55,7 +70,13 @@ for (const engine of engines) {
     await showing(session, 1);
     const opened = Date.now() - started;
     row(engine.name, `first prompt ${opened} ms, a million digits pasted to the result ${await session.evaluate(pasteToResult, HOST)} ms`);
+    await session.open(sheet.origin);
+    const shown = await session.evaluate(allShowing, [HOST, consoles.length]);
+    // Chromium alone tells its heap to a driver.
+    const heap = await (async () => session.tab.metrics())().then(({ JSHeapUsedSize }) => `${(JSHeapUsedSize / 2 ** 20).toFixed(1)} MiB`, () => null);
+    row('', `${consoles.length} consoles showing after ${shown} ms, JavaScript heap ${heap ?? 'not told by this engine'}`);
   } finally {
     await session.close();
   }
 }
+sheet.close();
