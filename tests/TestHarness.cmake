@@ -49,10 +49,20 @@ endif()
 if(NOT TARGET GTest::gtest_main AND EXISTS ${GTEST_SOURCE_DIR}/CMakeLists.txt)
   set(BUILD_GMOCK OFF CACHE BOOL "")
   set(INSTALL_GTEST OFF CACHE BOOL "")
+  # WASI's C library has a pthread library without threads, and its C++ library no mutex.
+  if(CMAKE_SYSTEM_NAME STREQUAL "WASI")
+    set(gtest_disable_pthreads ON CACHE BOOL "")
+  endif()
   add_subdirectory(${GTEST_SOURCE_DIR} ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
   # Not our code to hold to our warnings and analysers.
   set_target_properties(gtest gtest_main PROPERTIES
     COMPILE_WARNING_AS_ERROR OFF CXX_CLANG_TIDY "" CXX_CPPCHECK "")
+  # Its headers use FLT_MAX and DBL_MAX without <cfloat>. Zig's headers for macOS give
+  # either <cfloat> or <cmath> to a file, not both, and <random> needs <cmath>: the two
+  # come from the compiler, as <cfloat> has them.
+  if(CMAKE_SYSTEM_NAME STREQUAL "Darwin")
+    target_compile_definitions(gtest PUBLIC FLT_MAX=__FLT_MAX__ DBL_MAX=__DBL_MAX__)
+  endif()
   # WASI has no dup(), with which GoogleTest would capture the output of a test, nor
   # exceptions, which its build turns on.
   if(CMAKE_SYSTEM_NAME STREQUAL "WASI")

