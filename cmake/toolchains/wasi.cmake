@@ -1,7 +1,8 @@
 # SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
 # SPDX-License-Identifier: MIT
 #
-# WebAssembly for WASI, built by Zig; the programs run under Node.js's WASI (wasi-run.mjs).
+# WebAssembly for WASI, built by Zig; the programs run under Node.js's WASI, or wasmtime's
+# where WASI_RUNTIME says so (wasi-run), as the suite's second pass does.
 set(CMAKE_SYSTEM_NAME WASI)
 set(CMAKE_SYSTEM_PROCESSOR wasm32)
 list(APPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR}/../platform)
@@ -22,4 +23,7 @@ if(NOT NODE)
   message(FATAL_ERROR "Node.js is needed to run this preset's programs (Debian: nodejs)")
 endif()
 set(WASI_RUNNER ${CMAKE_CURRENT_LIST_DIR}/wasi-run.mjs)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${NODE} --no-warnings ${WASI_RUNNER})
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wasi-run)
+get_filename_component(WASMTIME_HOME ${CMAKE_CURRENT_LIST_DIR}/../../build/wasmtime ABSOLUTE)
+pip_install(${CMAKE_CURRENT_LIST_DIR}/wasmtime/requirements.txt ${WASMTIME_HOME}
+  "wasmtime, the second runtime of this preset's suite" OPTIONAL)
