@@ -136,7 +136,7 @@ async function desktop(session, label) {
       // The run cut off ends where it was: no status, no field of its own left behind.
       await pause(200);
       const runs = await session.evaluate((host) => [...document.querySelector(host).shadowRoot.querySelector('[role=log]').children].map((run) => run.textContent), HOST);
-      expect(`${what}: the run of ${test.from} cut off`, runs.slice(0, -1), [golden('countdown-ask/tests/empty-input', 'out').split(/(?<=\n)/)[0]]);
+      expect(`${what}: the run of ${test.from} cut off`, runs.slice(0, -1), [golden(`${test.from}/tests/empty-input`, 'out').split(/(?<=\n)/)[0]]);
       expect(`${what}: one field`, await session.evaluate((host) => document.querySelector(host).shadowRoot.querySelectorAll('textarea').length, HOST), 1);
     }
     if (index !== 0) continue;
@@ -265,7 +265,7 @@ async function phone(engine) {
     await showing(session, 1);
     await tab.tap(`${HOST} >>> .screen`);
     await play(session, typable[0], 'Phone, a slide deck', async (text) => (await kinds['a virtual keyboard'](text), await tab.keyboard.press('Enter')));
-    expect('Phone, a slide deck, typed into its console', await session.evaluate(deckState), { slide: 1, overview: false, paused: false, fullscreen: false });
+    expect('Phone, a slide deck, typed into its console', await session.evaluate(deckState), untouched(1));
   } finally {
     await session.close();
     servers.close();
@@ -328,6 +328,8 @@ const deck = (framed) => `<!DOCTYPE html><html lang="de"><head><meta charset="ut
 <section><h2>Ende</h2></section>
 </div></div><script src="/reveal.js"></script><script src="/folien.js"></script></body></html>`;
 const deckState = () => ({ slide: Reveal.getIndices().h, overview: Reveal.isOverview(), paused: Reveal.isPaused(), fullscreen: Boolean(document.fullscreenElement) });
+// The deck on `slide`, as a deck none of the console's keys reached is.
+const untouched = (slide) => ({ slide, overview: false, paused: false, fullscreen: false });
 // The deck's own keys typed into its console: f fullscreen, o overview, b pause, n next,
 // Space next, the arrows, Home and End.
 const deckCase = { program: 'countdown-ask', golden: 'countdown-ask/tests/weekday-is-added', steps: [{ after: 0, keys: 'fobn\b\b\b\b3 x←\x7f\n', echo: '3 \n' }, { after: 1, keys: '0↖1↘\n', echo: '10\n' }] };
@@ -511,16 +513,16 @@ async function embedded(engine) {
     await showing(session, 1);
     await session.click(HOST, '.screen');
     await play(session, deckCase, `${label}, a slide deck`);
-    expect(`${label}, a slide deck, typed into its console`, await session.evaluate(deckState), { slide: 1, overview: false, paused: false, fullscreen: false });
+    expect(`${label}, a slide deck, typed into its console`, await session.evaluate(deckState), untouched(1));
     await session.click('section.present h2');
     await session.type('→');
-    expect(`${label}, a slide deck, its own key beside the console`, await session.evaluate(deckState), { slide: 2, overview: false, paused: false, fullscreen: false });
+    expect(`${label}, a slide deck, its own key beside the console`, await session.evaluate(deckState), untouched(2));
     const framedSlide = await session.inFrame('section.present iframe');
     await showing(framedSlide, 1);
     await framedSlide.click(HOST, '.screen');
     await play(framedSlide, { program: 'countdown-dayofyear', golden: 'countdown-dayofyear/tests/hex-letter-digits', steps: [{ after: 0, keys: 'fobn\b\b\b\b3 0x1f\n', echo: '3 0x1f\n' }] }, `${label}, a slide deck's framed page`);
     await session.leaveFrame();
-    expect(`${label}, a slide deck, typed into its framed page`, await session.evaluate(deckState), { slide: 2, overview: false, paused: false, fullscreen: false });
+    expect(`${label}, a slide deck, typed into its framed page`, await session.evaluate(deckState), untouched(2));
     expect(`${label}: errors in the console of the deck`, await session.errors(), []);
   } finally {
     await session.close();
