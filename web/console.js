@@ -150,6 +150,9 @@ class Console extends HTMLElement {
   }
 
   connectedCallback() {
+    // Notebooks take their shortcuts in the capture phase, before the shadow root's key
+    // boundary sees a key, but skip an element marked thus.
+    this.toggleAttribute('data-lm-suppress-shortcuts', true);
     this.#start();
   }
 

@@ -9,12 +9,14 @@
 // hands over text, often enough to catch a fault that comes once in twenty runs. No
 // request may leave the page. Last, the console as a guest in course pages, a slide deck
 // and a page with shortcuts of its own among them.
-import { existsSync, readFileSync } from 'node:fs';
+import { spawn, spawnSync } from 'node:child_process';
+import { copyFileSync, existsSync, mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
+import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
-import { argv, exit } from 'node:process';
+import { argv, env, exit } from 'node:process';
 import { pathToFileURL } from 'node:url';
-import { engines, launch, pause, serve, waitFor } from './engines.mjs';
+import { engines, freePort, launch, pause, serve, waitFor } from './engines.mjs';
 
 const [packages, page, source] = argv.slice(2, 5).map((path) => resolve(path ?? '.'));
 const module = page.replace(/html$/, 'js');
@@ -25,9 +27,9 @@ const golden = (name, kind) => (existsSync(join(source, `${name}.${kind}`)) ? re
 // Each case: the program, by address or by a change of fragment; its golden case, of
 // which the first `lines` lines are shown (all if not given); and what is typed once the
 // output's line `after` shows, after `paste` is pasted, and what the screen then shows of
-// it. "\b" is Backspace, "\n" Enter, "\t" Tab, "\x1b" Escape, "\x7f" Delete, "←" and "→"
-// the arrows, "↖" Home, "↘" End, and a control character Ctrl with its letter: "\x04"
-// Ctrl-D, "\x03" Ctrl-C.
+// it. "\b" is Backspace, "\n" Enter, "⇧" Shift+Enter, "\t" Tab, "\x1b" Escape, "\x7f"
+// Delete, "←" and "→" the arrows, "↖" Home, "↘" End, and a control character Ctrl with its
+// letter: "\x04" Ctrl-D, "\x03" Ctrl-C.
 // A case `from` another program has the console switched to its own while the other reads,
 // with a line `typed` but not handed over.
 const cases = [
@@ -530,6 +532,85 @@ async function embedded(engine) {
   }
 }
 
+// Jupyter Notebook, installed by configuring into NOTEBOOK_PACKAGES, on 127.0.0.1 for the
+// test alone, its settings and secrets in a folder of its own: a trusted notebook whose
+// cell shows a console of the module, which is served beside it under /files/.
+const notebookPackages = env.NOTEBOOK_PACKAGES ?? '';
+async function jupyter() {
+  const folder = mkdtempSync(join(tmpdir(), 'notebook-'));
+  const installed = (path) => join(notebookPackages, path);
+  const settings = { PYTHONPATH: notebookPackages, JUPYTER_PATH: installed('share/jupyter'), JUPYTER_CONFIG_PATH: installed('etc/jupyter'), JUPYTERLAB_DIR: installed('share/jupyter/lab') };
+  const own = Object.fromEntries(['JUPYTER_CONFIG_DIR', 'JUPYTER_DATA_DIR', 'JUPYTER_RUNTIME_DIR', 'IPYTHONDIR', 'HOME'].map((name) => [name, join(folder, name.toLowerCase())]));
+  const options = { cwd: folder, env: { ...env, ...settings, ...own } };
+  const html = `<script type="module" src="/files/uebungsprogramme-web.js"></script><${HOST} programm="countdown-ask"></${HOST}>`;
+  const output = { output_type: 'execute_result', execution_count: 1, metadata: {}, data: { 'text/html': [html], 'text/plain': ['<IPython.core.display.HTML object>'] } };
+  const cell = { cell_type: 'code', execution_count: 1, id: 'konsole', metadata: {}, outputs: [output], source: ['from IPython.display import HTML\n', `HTML('${html}')`] };
+  const heading = { cell_type: 'markdown', id: 'kurs', metadata: {}, source: ['# Kurs'] };
+  const kernel = { kernelspec: { display_name: 'Python 3 (ipykernel)', language: 'python', name: 'python3' } };
+  writeFileSync(join(folder, 'kurs.ipynb'), `${JSON.stringify({ cells: [heading, cell], metadata: kernel, nbformat: 4, nbformat_minor: 5 }, null, 1)}\n`);
+  copyFileSync(module, join(folder, 'uebungsprogramme-web.js'));
+  const signed = spawnSync('python3', ['-m', 'nbformat.sign', 'kurs.ipynb'], { ...options, encoding: 'utf8' });
+  if (signed.status !== 0) throw new Error(`the notebook could not be trusted: ${signed.error?.message ?? signed.stderr}`);
+  const port = await freePort();
+  const server = spawn('python3', ['-m', 'notebook', '--no-browser', '--allow-root', '--ServerApp.ip=127.0.0.1', `--ServerApp.port=${port}`, '--ServerApp.port_retries=0', '--IdentityProvider.token=', `--ServerApp.root_dir=${folder}`], { ...options, stdio: ['ignore', 'ignore', 'pipe'] });
+  let said = '';
+  server.stderr.on('data', (chunk) => (said += chunk));
+  const ended = new Promise((done) => server.on('exit', done));
+  // Its kernels end with it.
+  const close = async () => {
+    server.kill();
+    await ended;
+    rmSync(folder, { recursive: true, force: true });
+  };
+  const origin = `http://127.0.0.1:${port}`;
+  for (const until = Date.now() + 60000; !(await fetch(`${origin}/api/status`).then((answer) => answer.ok, () => false)); await pause(200)) {
+    if (server.exitCode !== null || Date.now() > until) {
+      await close();
+      throw new Error(`Jupyter Notebook did not start: ${said}`);
+    }
+  }
+  return { origin, file: join(folder, 'kurs.ipynb'), close };
+}
+
+// In Notebook 7, whose shortcuts take keys before any element does, and in JupyterLab 4:
+// no key typed into the console runs a notebook command, Shift+Enter there hands the line
+// over as Enter does, and the run stays in its cell; beside it the notebook's keys work.
+const notebookCase = { program: 'countdown-ask', golden: 'countdown-ask/tests/weekday-is-added', steps: [{ after: 0, keys: '3⇧', echo: '3\n' }, { after: 1, keys: '10\x13\n', echo: '10\n' }] };
+async function notebook(engine) {
+  if (!existsSync(join(notebookPackages, 'notebook'))) {
+    console.log(`${engine.name}, a Jupyter notebook: skipped, Jupyter Notebook is not installed in "${notebookPackages}" (configuring said why)`);
+    return;
+  }
+  const server = await jupyter();
+  const saved = () => `${statSync(server.file).mtimeMs} ${readFileSync(server.file, 'utf8')}`;
+  try {
+    for (const [front, path] of [['Notebook 7', '/notebooks/kurs.ipynb'], ['JupyterLab 4', '/lab/tree/kurs.ipynb']]) {
+      const label = `${engine.name}, ${front}`;
+      // A session each, as a notebook asks before it is left.
+      const session = await launch(engine, packages);
+      try {
+        const before = saved();
+        await session.open(`${server.origin}${path}`);
+        await showing(session, 1);
+        await session.evaluate((host) => (globalThis.ersteKonsole = document.querySelector(host)), HOST);
+        await session.click(HOST, '.screen');
+        await play(session, notebookCase, label);
+        expect(`${label}: the run in the cell's first console`, await session.evaluate((host) => globalThis.ersteKonsole === document.querySelector(host), HOST), true);
+        expect(`${label}: the notebook on disk after Ctrl+S in the console`, saved() === before, true);
+        await session.click('.jp-MarkdownCell');
+        await session.type('\x13');
+        let changed = false;
+        for (const until = Date.now() + 10000; !changed && Date.now() < until; await pause(100)) changed = saved() !== before;
+        expect(`${label}: Ctrl+S beside the console saves the notebook`, changed, true);
+      } finally {
+        await session.close();
+      }
+    }
+  } finally {
+    await server.close();
+  }
+}
+
 async function main(only) {
   const chosen = engines.filter(({ name }) => only === undefined || name === only);
   if (chosen.length === 0) failures.push(`no engine is called ${only}; there are ${engines.map(({ name }) => name).join(', ')}`);
@@ -570,6 +651,7 @@ async function main(only) {
         await narrow.close();
       }
       await embedded(engine);
+      await notebook(engine);
       if (engine.name === 'Chromium') await phone(engine);
     } catch (error) {
       failures.push(`${engine.name}: ${error.message || error.name}\n${error.stack}`);

@@ -23,13 +23,13 @@ export const engines = [
 ];
 
 // Special keys as the cases write them: Backspace, Enter, Tab, Escape, Delete, the arrows
-// left and right, Home and End; any other control character is Ctrl and its letter
-// ("\x04" Ctrl-D).
+// left and right, Home and End; "⇧" is Shift+Enter; any other control character is Ctrl
+// and its letter ("\x04" Ctrl-D).
 const specials = { '\b': 'Backspace', '\n': 'Enter', '\t': 'Tab', '\x1b': 'Escape', '\x7f': 'Delete', '←': 'ArrowLeft', '→': 'ArrowRight', '↖': 'Home', '↘': 'End' };
 const control = (key) => (key < ' ' && !specials[key] ? String.fromCharCode(key.charCodeAt(0) + 0x60) : null);
 export const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
-const freePort = () =>
+export const freePort = () =>
   new Promise((resolve) => {
     const server = createServer().listen(0, '127.0.0.1', () => {
       const { port } = server.address();
@@ -65,10 +65,11 @@ async function puppeteerSession(engine, packages, viewport) {
     },
     async type(keys) {
       for (const key of keys) {
-        if (control(key)) {
-          await tab.keyboard.down('Control');
-          await tab.keyboard.press(`Key${control(key).toUpperCase()}`);
-          await tab.keyboard.up('Control');
+        if (control(key) || key === '⇧') {
+          const [modifier, pressed] = key === '⇧' ? ['Shift', 'Enter'] : ['Control', `Key${control(key).toUpperCase()}`];
+          await tab.keyboard.down(modifier);
+          await tab.keyboard.press(pressed);
+          await tab.keyboard.up(modifier);
         } else if (specials[key]) await tab.keyboard.press(specials[key]);
         else await tab.keyboard.type(key);
       }
@@ -128,6 +129,7 @@ async function webdriverSession(engine, packages, viewport) {
       for (const key of typed) {
         const actions = driver.actions();
         if (control(key)) await actions.keyDown(Key.CONTROL).sendKeys(control(key)).keyUp(Key.CONTROL).perform();
+        else if (key === '⇧') await actions.keyDown(Key.SHIFT).sendKeys(Key.ENTER).keyUp(Key.SHIFT).perform();
         else await actions.sendKeys(keys[key] ?? key).perform();
       }
     },
