@@ -195,13 +195,14 @@ class Console extends HTMLElement {
     if (!Object.hasOwn(programs, name)) return this.#say(text.unknown(name));
     const decoder = new TextDecoder();
     let ending;
+    let status = null;
     try {
       const module = await compiled(name);
       if (mine !== this.#runs) return;
       this.#show(true);
       if (this.#focusWanted) this.#field.focus();
       this.#focusWanted = false;
-      const status = await run(module, {
+      status = await run(module, {
         read: (capacity) => this.#read(capacity),
         write: (bytes) => {
           if (mine !== this.#runs) return;
@@ -219,6 +220,8 @@ class Console extends HTMLElement {
     this.#flush();
     this.#output.append(create('div', { className: 'status', textContent: `${ending}\n` }));
     this.#again.hidden = false;
+    // The page hears of each run's end: its exit status, null where it was aborted.
+    this.dispatchEvent(new CustomEvent('beendet', { bubbles: true, detail: { programm: name, status } }));
   }
 
   #say(message) {

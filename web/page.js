@@ -4,15 +4,8 @@
 // The page: a menu of the programs, and a console that runs the one the address's
 // fragment names. In a frame, as a course page shows it, that console alone.
 import programs from 'programs';
+import about from './about.js';
 import './console.js';
-
-const about = {
-  'countdown-ask': 'fragt nach Wochentag und Kalenderwoche und zählt die Tage bis zur vorlesungsfreien Zeit',
-  'countdown-fixed': 'zählt die Tage bis zu den Ferien für den festen Tag 7 der Kalenderwoche 2',
-  'countdown-dayofyear': 'zählt die Tage bis zu den Ferien vom Tag des Jahres an, liest auch oktal (010) und hexadezimal (0x10)',
-  'product-sheet': 'zeigt das Datenblatt eines Nahrungsmittels',
-  'task-functions': 'sechs kleine Übungsfunktionen; das Programm meldet nur, dass es läuft',
-};
 
 const element = (id) => document.getElementById(id);
 const konsole = document.createElement('uebungs-konsole');

@@ -289,6 +289,7 @@ const probes = '<div class="screen">Probe</div><div class="run status">Probe</di
 // or it as a classic script between scripts of the page's own, or the page's shortcuts.
 function host({ styled = true, size = 0, module: withModule = true, twice = false, classic = false, shortcuts = false, frame = '' }) {
   const head = [
+    withModule && '<script src="/ereignisse.js"></script>',
     styled && '<link rel="stylesheet" href="/kurs.css">',
     size && `<link rel="stylesheet" href="/schrift-${size}.css">`,
     shortcuts && '<script src="/tasten.js"></script>',
@@ -316,6 +317,9 @@ for (const target of [document, window]) {
   }
 }
 `;
+// Each run's end, as the page hears of it.
+const listens = "var ereignisse = [];\ndocument.addEventListener('beendet', (event) => ereignisse.push(`${event.target.id} ${event.detail.programm} ${event.detail.status}`));\n";
+const ended = (session) => session.evaluate(() => ereignisse.splice(0));
 const heardKeys = (key) => ['document', 'window'].flatMap((target) => ['keydown', 'keypress', 'keyup'].map((type) => `${target} ${type} ${key}`)).sort();
 
 // A slide deck: a console on the second slide, the framed page on the third.
@@ -356,6 +360,7 @@ async function courses() {
     '/vorher.js': script(before),
     '/nachher.js': script(after),
     '/tasten.js': script(shortcuts),
+    '/ereignisse.js': script(listens),
     '/uebungsprogramme-web.js': script(readFileSync(module)),
     '/uebungsprogramme-web.js?noch-einmal': script(readFileSync(module)),
   });
@@ -428,13 +433,17 @@ async function embedded(engine) {
 
     // Another program, an unknown one, none: a restart or one sentence. A console
     // removed while its program reads stops it.
+    const sheet = { ...cases.find(({ program }) => program === 'product-sheet'), host: '#eins' };
     await session.evaluate(() => document.querySelector('#eins').setAttribute('programm', 'product-sheet'));
-    await play(session, { ...cases.find(({ program }) => program === 'product-sheet'), host: '#eins' }, `${label}, #eins changed to product-sheet`);
+    await play(session, sheet, `${label}, #eins changed to product-sheet`);
+    await session.click('#eins', '.again');
+    await play(session, sheet, `${label}, #eins's product-sheet run again`);
     const said = async (change) => (await session.evaluate(change), session.evaluate(() => document.querySelector('#eins').shadowRoot.querySelector('[role=log] > :last-child').textContent));
     expect(`${label}: an unknown program`, await said(() => document.querySelector('#eins').setAttribute('programm', 'hallo')), 'Ein Programm „hallo“ gibt es hier nicht, nur countdown-ask, countdown-fixed, countdown-dayofyear, product-sheet, task-functions.');
     expect(`${label}: no program`, await said(() => document.querySelector('#eins').removeAttribute('programm')), 'Hier ist kein Programm gewählt; das Attribut programm nennt eines von countdown-ask, countdown-fixed, countdown-dayofyear, product-sheet, task-functions.');
     await session.click('#zwei', '.again');
     await showing(session, 1, '#zwei');
+    expect(`${label}: the ends of runs the page heard of`, await ended(session), ['eins countdown-ask 0', 'zwei countdown-dayofyear 0', 'eins product-sheet 0', 'eins product-sheet 0']);
     expect(`${label}: a removed console stops reading`, await session.evaluate(() => {
       const element = document.querySelector('#zwei');
       element.remove();
@@ -506,6 +515,7 @@ async function embedded(engine) {
       await session.type('n');
       expect(`${label}: a console removed while a key is held`, (await session.evaluate(() => gehoert.splice(0))).filter((heard) => heard.endsWith(' n')).sort(), heardKeys('n'));
     }
+    expect(`${label}: the ends of runs the page with shortcuts heard of`, await ended(session), ['eins countdown-ask 0', 'zwei countdown-dayofyear 0', 'eins countdown-ask 130', 'eins countdown-ask 0']);
     expect(`${label}: errors in the console of the page with shortcuts`, await session.errors(), []);
 
     // A slide deck keeps its slide while its consoles are typed into, and turns it by its
@@ -529,6 +539,117 @@ async function embedded(engine) {
   } finally {
     await session.close();
     servers.close();
+  }
+}
+
+// A learning platform: the SCORM package unpacked by CMake, and its player showing an
+// item in a frame inside a frame, with the SCORM 1.2 run-time API in the window above as
+// scorm-again provides it; or one that will not start a session, one that throws, none.
+// The platform records every call and its answer.
+const scormPackage = page.replace(/(-web)?\.html$/, '-scorm.zip');
+const calls = ['LMSInitialize', 'LMSFinish', 'LMSGetValue', 'LMSSetValue', 'LMSCommit', 'LMSGetLastError', 'LMSGetErrorString', 'LMSGetDiagnostic'];
+const apis = {
+  'scorm-again': 'new Scorm12API({ logLevel: 5 })',
+  refusing: `{ ${calls.map((name) => `${name}: () => 'false'`).join(', ')} }`,
+  throwing: "Object.assign(new Scorm12API({ logLevel: 5 }), { LMSSetValue() { throw new Error('langsam'); }, LMSCommit() { throw new Error('langsam'); } })",
+};
+// A frame of the address after the page's own '#'.
+const framing = (path) => `<iframe title="Rahmen" width="950" height="600"></iframe><script>document.querySelector('iframe').src = '${path}' + decodeURIComponent(location.hash.slice(1));</script>`;
+const platform = (api) => `<!DOCTYPE html><html lang="de"><head><meta charset="utf-8"><title>Plattform</title><script src="/scorm12.js"></script>
+<script>var aufrufe = [];${api ? `\nvar API = ${api};\nfor (const name of ${JSON.stringify(calls)}) {
+  const own = API[name].bind(API);
+  API[name] = (...args) => { const call = [name, ...args]; aufrufe.push(call); call.push(own(...args)); return call.at(-1); };
+}` : ''}</script></head><body>${framing('/player#')}</body></html>`;
+
+// What the platform heard of an item's session, as it should always be.
+function summary(heard) {
+  const named = (name) => heard.filter(([call]) => call === name);
+  return {
+    first: heard[0]?.[0],
+    last: heard.at(-1)?.[0],
+    initialized: named('LMSInitialize').length,
+    finished: named('LMSFinish').length,
+    statuses: named('LMSSetValue').filter(([, element]) => element === 'cmi.core.lesson_status').map(([, , value, answer]) => `${value} ${answer}`),
+    time: named('LMSSetValue').filter(([, element]) => element === 'cmi.core.session_time').map(([, , value, answer]) => `${/^\d{4}:\d{2}:\d{2}\.\d{2}$/.test(value)} ${answer}`),
+    committed: named('LMSCommit').every(([, , answer]) => answer === 'true') && named('LMSCommit').length >= 2,
+  };
+}
+
+async function learningPlatform(engine) {
+  const unpacked = mkdtempSync(join(tmpdir(), 'scorm-'));
+  const session = await launch(engine, packages);
+  const label = `${engine.name}, a learning platform`;
+  let servers = [];
+  try {
+    const listed = spawnSync(env.CMAKE ?? 'cmake', ['-E', 'tar', 'xvf', scormPackage], { cwd: unpacked, encoding: 'utf8' });
+    if (listed.status !== 0) throw new Error(`${scormPackage} could not be unpacked: ${listed.error?.message ?? listed.stderr}`);
+    const files = listed.stdout.split('\n').filter(Boolean).map((line) => line.replace(/^x /, '')).sort();
+    const manifestText = readFileSync(join(unpacked, 'imsmanifest.xml'), 'utf8');
+
+    // The manifest, read as XML: an item for each entry of the page's menu, in its order and
+    // with its words, each a SCO; the files it names, and no others, in the package.
+    await session.open(address);
+    const menu = await session.evaluate(() => [...document.querySelectorAll('#menu li')].map((item) => item.textContent));
+    const manifest = await session.evaluate((text) => {
+      const xml = new DOMParser().parseFromString(text, 'application/xml');
+      if (xml.querySelector('parsererror')) return xml.querySelector('parsererror').textContent;
+      const all = (name) => [...xml.getElementsByTagName(name)];
+      const resource = (item) => all('resource').find((candidate) => candidate.getAttribute('identifier') === item.getAttribute('identifierref'));
+      const items = all('item').map((item) => ({ title: item.getElementsByTagName('title')[0].textContent, kind: resource(item)?.getAttribute('adlcp:scormtype'), launch: resource(item)?.getAttribute('href') }));
+      return { version: all('schemaversion')[0]?.textContent, items, named: all('file').map((file) => file.getAttribute('href')).concat(items.map(({ launch }) => launch.split('#')[0])) };
+    }, manifestText);
+    expect(`${label}: the manifest's SCORM version`, manifest.version, '1.2');
+    expect(`${label}: the manifest's items`, manifest.items?.map(({ title, kind }) => ({ title, kind })), menu.map((title) => ({ title, kind: 'sco' })));
+    expect(`${label}: the package's files`, files, [...new Set(['imsmanifest.xml', ...manifest.named])].sort());
+    expect(`${label}: file names every unzip takes`, files.filter((name) => !/^[A-Za-z0-9._-]+$/.test(name)), []);
+
+    const routes = { '/player': { body: `<!DOCTYPE html><html lang="de"><head><meta charset="utf-8"><title>Player</title></head><body>${framing('/sco/')}</body></html>`, type: 'text/html; charset=utf-8' }, '/scorm12.js': { body: readFileSync(join(packages, 'node_modules/scorm-again/dist/scorm12.min.js')), type: 'text/javascript' } };
+    for (const kind of [...Object.keys(apis), 'none']) routes[`/${kind}`] = { body: platform(apis[kind]), type: 'text/html; charset=utf-8' };
+    for (const file of files) routes[`/sco/${file}`] = { body: readFileSync(join(unpacked, file)), type: 'text/html; charset=utf-8' };
+    const server = await serve(routes);
+    servers = [server];
+    const launchOf = (program) => manifest.items.find(({ title }) => title.startsWith(`${program} `)).launch;
+    const item = async (kind, test) => {
+      await session.open(`${server.origin}/${kind}#${encodeURIComponent(launchOf(test.program))}`);
+      const inside = await session.inFrame('iframe', 'iframe');
+      await showing(inside, 1);
+      await inside.click(HOST, '.screen');
+      await play(inside, test, `${label}, ${kind}, ${test.program}`);
+      await session.leaveFrame();
+    };
+    const status = () => session.evaluate(() => globalThis.API?.cmi.core.lesson_status);
+    const heard = () => session.evaluate(() => aufrufe);
+
+    // Answered to its end, then left: one session, completed.
+    await item('scorm-again', cases[0]);
+    expect(`${label}: countdown-ask answered`, await waitFor(session, () => API.cmi.core.lesson_status === 'completed' && 'completed'), 'completed');
+    await session.evaluate(() => (document.querySelector('iframe').contentDocument.querySelector('iframe').src = 'about:blank'));
+    await waitFor(session, function lmsFinishCalled() {
+      return aufrufe.some(([name]) => name === 'LMSFinish');
+    });
+    await pause(200);
+    expect(`${label}: countdown-ask's session`, summary(await heard()), { first: 'LMSInitialize', last: 'LMSFinish', initialized: 1, finished: 1, statuses: ['incomplete true', 'completed true'], time: ['true true'], committed: true });
+    // A program that reads nothing, and a run interrupted: they ended.
+    await item('scorm-again', cases.find(({ program }) => program === 'product-sheet'));
+    expect(`${label}: product-sheet`, await status(), 'completed');
+    await item('scorm-again', cases.find(({ status }) => status === 130));
+    expect(`${label}: countdown-ask interrupted`, await status(), 'completed');
+    expect(`${label}: errors with scorm-again`, await session.errors(), []);
+    // A platform that fails: the console runs as anywhere, and is heard of no more.
+    await item('refusing', cases[0]);
+    expect(`${label}: a platform that will not start a session`, await heard(), [['LMSInitialize', '', 'false']]);
+    await item('throwing', cases[0]);
+    expect(`${label}: a platform that throws, its calls`, (await heard()).map(([name]) => name), ['LMSInitialize', 'LMSGetValue', 'LMSSetValue', 'LMSGetValue', 'LMSSetValue', 'LMSCommit']);
+    await item('none', cases[0]);
+    await session.open(`${pathToFileURL(join(unpacked, files.find((name) => name.endsWith('.html')))).href}#countdown-ask`);
+    await showing(session, 1);
+    await session.click(HOST, '.screen');
+    await play(session, cases[0], `${label}: the package's page opened from disk`);
+    expect(`${label}: errors without a platform`, await session.errors(), []);
+  } finally {
+    await session.close();
+    servers.forEach((server) => server.close());
+    rmSync(unpacked, { recursive: true, force: true });
   }
 }
 
@@ -651,6 +772,7 @@ async function main(only) {
         await narrow.close();
       }
       await embedded(engine);
+      await learningPlatform(engine);
       await notebook(engine);
       if (engine.name === 'Chromium') await phone(engine);
     } catch (error) {

@@ -58,9 +58,10 @@ async function puppeteerSession(engine, packages, viewport) {
     evaluate: (fn, ...args) => tab.evaluate(fn, ...args),
     click: (host, inner) => tab.click(inner ? `${host} >>> ${inner}` : host),
     leaveFrame: async () => {},
-    // The same calls inside the frame `selector` names.
-    async inFrame(selector) {
-      const frame = await (await tab.$(selector)).contentFrame();
+    // The same calls inside the frame `selectors` name, each in the frame before.
+    async inFrame(...selectors) {
+      let frame = tab.mainFrame();
+      for (const selector of selectors) frame = await (await frame.$(selector)).contentFrame();
       return { ...this, evaluate: (fn, ...args) => frame.evaluate(fn, ...args), click: (host, inner) => frame.click(`${host} >>> ${inner}`) };
     },
     async type(keys) {
@@ -115,8 +116,8 @@ async function webdriverSession(engine, packages, viewport) {
     evaluate: (fn, ...args) => driver.executeScript(fn, ...args),
     // WebDriver enters the frame for every call that follows, until it leaves or the next open.
     leaveFrame: () => driver.switchTo().defaultContent(),
-    async inFrame(selector) {
-      await driver.switchTo().frame(await driver.findElement(By.css(selector)));
+    async inFrame(...selectors) {
+      for (const selector of selectors) await driver.switchTo().frame(await driver.findElement(By.css(selector)));
       return this;
     },
     // A click at the element's place, as WebDriver's own click refuses elements in a shadow root.
