@@ -16,6 +16,8 @@ const text = {
   end: 'Eingabe beenden (Strg+D)',
   interrupt: 'Abbrechen (Strg+C)',
   again: 'Noch einmal ausführen',
+  console: (name) => (name ? `Konsole ${name}` : 'Konsole'),
+  interrupted: 'Abgebrochen (Strg+C).',
   ended: (status) => `Programm beendet mit Status ${status}.`,
   aborted: (reason) => `Programm abgebrochen: ${reason}`,
   noWebAssembly: 'Dieser Browser kann kein WebAssembly ausführen, deshalb läuft das Programm hier nicht.',
@@ -37,10 +39,13 @@ style.replaceSync(`
   font-style: normal !important; font-weight: normal !important; line-height: normal !important; font-family: system-ui, sans-serif !important;
   color: initial !important; letter-spacing: normal !important; text-transform: none !important; font-size: medium; }
 :host([hidden]) { display: none !important; }
-.region { all: initial; display: block; font-size: inherit; font-family: system-ui, sans-serif; }
+.region { all: initial; display: block; position: relative; font-size: inherit; font-family: system-ui, sans-serif; }
+.leaving { height: 0; overflow: hidden; }
+.spoken { position: absolute; width: 1px; height: 1px; overflow: hidden; clip-path: inset(50%); white-space: pre; }
 [hidden] { display: none !important; }
 .screen { padding: 0.4em 0.6em; font: 1em/1.4 ui-monospace, monospace; color: #e8e8e8; background: #111; border-radius: 4px; cursor: text; }
-.screen:focus-within { outline: 2px solid #6ab0ff; outline-offset: 2px; }
+/* A ring of two colours, which stands out on a light page and a dark one alike. */
+.screen:focus-within { outline: 2px solid #000; outline-offset: 2px; box-shadow: 0 0 0 2px #fff; }
 [role=log] div, .partial { white-space: pre-wrap; overflow-wrap: anywhere; }
 .run + .run { margin-top: 0.6em; padding-top: 0.6em; border-top: 1px solid #555; }
 .status { color: #b8b8b8; }
@@ -49,6 +54,11 @@ textarea { flex: 1; min-width: 4ch; margin: 0; padding: 0; border: 0; outline: 0
   font: inherit; color: inherit; background: transparent; caret-color: #fff; }
 button { margin: 0.5em 0.5em 0 0; padding: 0.5em 0.9em; font: 0.9em/1.2 system-ui, sans-serif; }
 p { margin: 0; font-family: system-ui, sans-serif; }
+@media (forced-colors: active) {
+  .screen { border: 1px solid CanvasText; }
+  .screen:focus-within { outline-color: Highlight; }
+  textarea { caret-color: CanvasText; }
+}
 `);
 
 const encoder = new TextEncoder();
@@ -85,7 +95,9 @@ class Console extends HTMLElement {
   static observedAttributes = ['programm'];
   #region = create('div', { role: 'region', className: 'region' });
   #screen = create('div', { className: 'screen', tabIndex: -1 });
-  #log = create('div', { role: 'log' });
+  // The log is read line by line; what is said as it comes goes through #spoken alone.
+  #log = create('div', { role: 'log', ariaLive: 'off' });
+  #spoken = create('div', { className: 'spoken', ariaLive: 'polite' });
   #output = null;
   #partial = create('span', { className: 'partial' });
   #field = create('textarea', { rows: 1, wrap: 'off', autocomplete: 'off', spellcheck: false, ariaLabel: text.field });
@@ -95,9 +107,12 @@ class Console extends HTMLElement {
   #queue = [];
   #waiting = null;
   #interrupted = false;
-  #heard = '';
+  #said = '';
+  #prompt = text.field;
   #runs = 0;
   #focusWanted = false;
+  #landed = -Infinity;
+  #left = -Infinity;
 
   constructor() {
     super();
@@ -114,7 +129,7 @@ class Console extends HTMLElement {
     };
     this.#controls.append(control(text.end, () => this.#enter('')), control(text.interrupt, () => this.#interrupt()));
     this.#screen.append(this.#log, this.#line);
-    this.#region.append(this.#screen, this.#controls, this.#again);
+    this.#region.append(this.#screen, this.#controls, this.#again, this.#spoken);
     shadow.append(this.#region);
     // Keys typed here are the program's, not the page's: its shortcuts, which skip a
     // focused field of their own document only, would take them too. Tab moves on and
@@ -143,10 +158,19 @@ class Console extends HTMLElement {
       this.#insert(pasted);
     });
     this.#field.addEventListener('keydown', (event) => this.#key(event));
-    this.#again.addEventListener('click', () => {
+    // An Enter pressed once too often, as the run ends and the focus lands here, does not
+    // run the program again.
+    this.#again.addEventListener('click', (event) => {
+      if (event.detail === 0 && performance.now() - this.#landed < 1000) return;
+      this.#screen.focus();
+      this.#left = performance.now();
       this.#focusWanted = true;
       this.#start();
     });
+    this.#again.addEventListener('blur', () => (this.#again.ariaLabel = null));
+    // A name changed under the focus would be said once more: the field takes the latest
+    // prompt as its name once the student has left it.
+    this.#field.addEventListener('blur', () => (this.#field.ariaLabel = this.#prompt));
   }
 
   connectedCallback() {
@@ -178,15 +202,16 @@ class Console extends HTMLElement {
     this.#flush();
     this.#field.value = '';
     this.#waiting?.reject(new Exit(130));
-    [this.#queue, this.#waiting, this.#interrupted, this.#heard] = [[], null, false, ''];
+    [this.#queue, this.#waiting, this.#interrupted, this.#said, this.#prompt] = [[], null, false, '', text.field];
     this.#field.ariaLabel = text.field;
+    this.#spoken.replaceChildren();
   }
 
   async #start() {
     this.#stop();
     const mine = this.#runs;
     const name = this.getAttribute('programm');
-    this.#region.ariaLabel = name;
+    this.#region.ariaLabel = text.console(name);
     this.#output = this.#log.appendChild(create('div', { className: 'run' }));
     this.#again.hidden = true;
     if (typeof WebAssembly !== 'object') return this.#say(text.noWebAssembly);
@@ -200,15 +225,13 @@ class Console extends HTMLElement {
       const module = await compiled(name);
       if (mine !== this.#runs) return;
       this.#show(true);
-      if (this.#focusWanted) this.#field.focus();
-      this.#focusWanted = false;
       status = await run(module, {
         read: (capacity) => this.#read(capacity),
         write: (bytes) => {
           if (mine !== this.#runs) return;
           const more = decoder.decode(bytes, { stream: true });
           this.#print(more);
-          this.#hear(more);
+          this.#said += more;
         },
       });
       ending = text.ended(status);
@@ -216,10 +239,24 @@ class Console extends HTMLElement {
       ending = text.aborted(error.message);
     }
     if (mine !== this.#runs) return;
-    this.#show(false);
     this.#flush();
     this.#output.append(create('div', { className: 'status', textContent: `${ending}\n` }));
     this.#again.hidden = false;
+    // Where the student was in the console, the focus lands on the button that runs it
+    // again, named for now with the lines not yet said and how the run ended: all of it
+    // said at once, in the order shown.
+    const landing = this.#focusWanted || this.shadowRoot.activeElement !== null;
+    if (landing) {
+      this.#again.ariaLabel = this.#lines(this.#said, this.#interrupted ? text.interrupted : '', ending, text.again);
+      this.#landed = performance.now();
+      // A program that reads nothing ends at once: a focus back on the button it left a
+      // moment ago would be no move a screen reader tells.
+      const wait = this.#left + 100 - performance.now();
+      this.#whenLoaded(() => (wait > 0 ? setTimeout(() => this.#again.focus(), wait) : this.#again.focus()));
+    }
+    [this.#focusWanted, this.#said] = [false, ''];
+    this.#spoken.replaceChildren();
+    this.#show(false, landing);
     // The page hears of each run's end: its exit status, null where it was aborted.
     this.dispatchEvent(new CustomEvent('beendet', { bubbles: true, detail: { programm: name, status } }));
   }
@@ -229,13 +266,26 @@ class Console extends HTMLElement {
     this.#output.replaceWith(create('p', { textContent: message }));
   }
 
-  // An ended program takes no more typing; the focus stays on the console.
-  #show(running) {
+  // An ended program takes no more typing; the focus stays in the console. Where it has
+  // landed on the button to run it again, the field and its buttons leave the screen at
+  // once but the accessibility tree only a moment later: a screen reader still holding
+  // the field as its focus would take the button for a focus it had already presented.
+  #show(running, landing = false) {
     if (!running && this.shadowRoot.activeElement === this.#field) this.#screen.focus();
     this.#field.disabled = !running;
-    this.#line.hidden = !running;
-    this.#controls.hidden = !running;
+    for (const part of [this.#line, this.#controls]) {
+      part.classList.toggle('leaving', landing);
+      if (!landing) part.hidden = !running;
+    }
+    const mine = this.#runs;
+    if (landing) setTimeout(() => mine === this.#runs && this.#show(false), 1000);
     if (!running) this.#field.value = '';
+  }
+
+  // A screen reader says nothing of a focus given while the page loads.
+  #whenLoaded(act) {
+    if (document.readyState === 'complete') act();
+    else addEventListener('load', act, { once: true });
   }
 
   // Output and echo go through here: whole lines into the log, each a block of its own
@@ -246,13 +296,24 @@ class Console extends HTMLElement {
     for (const line of lines) this.#output.append(create('div', { textContent: `${line}\n` }));
   }
 
-  // The field is named by the prompt it answers: the program's line before it, or its
-  // last line.
-  #hear(more) {
-    const lines = (this.#heard + more).split('\n');
-    this.#heard = lines.at(-1);
-    const prompt = lines.reverse().find((line) => line.trim() !== '');
-    if (prompt) this.#field.ariaLabel = prompt.trim();
+  // Lines for a screen reader: each trimmed, empty ones left out.
+  #lines(...texts) {
+    return texts.flatMap((part) => part.split('\n')).map((line) => line.trim()).filter(Boolean).join('\n');
+  }
+
+  // The program waits for input: what it wrote since the student last handed a line over
+  // is the prompt. Where the student is in the field it is said, in one piece, else it
+  // names the field, which is said as the focus reaches it.
+  #tell() {
+    const prompt = this.#lines(this.#said);
+    this.#said = '';
+    if (prompt) {
+      this.#prompt = prompt;
+      if (this.shadowRoot.activeElement === this.#field) this.#spoken.append(create('div', { textContent: prompt }));
+      else this.#field.ariaLabel = prompt;
+    }
+    if (this.#focusWanted) this.#whenLoaded(() => this.#field.focus());
+    this.#focusWanted = false;
   }
 
   #flush() {
@@ -315,6 +376,9 @@ class Console extends HTMLElement {
     return new Promise((resolve, reject) => {
       if (this.#interrupted) return reject(new Exit(130));
       this.#waiting = { resolve, reject, capacity };
+      // Lines typed ahead go in at once, and the prompt before them is said with what
+      // follows it.
+      if (this.#queue.length === 0) this.#tell();
       this.#deliver();
     });
   }

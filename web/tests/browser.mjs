@@ -57,7 +57,7 @@ function screen(host) {
   if (!root) return { text: '', runs: 0, reading: false };
   const runs = root.querySelector('[role=log]').children;
   const typed = root.querySelector('textarea').value;
-  return { text: (runs[runs.length - 1]?.textContent ?? '') + root.querySelector('.partial').textContent + typed, runs: runs.length, reading: !root.querySelector('.line').hidden };
+  return { text: (runs[runs.length - 1]?.textContent ?? '') + root.querySelector('.partial').textContent + typed, runs: runs.length, reading: !root.querySelector('textarea').disabled };
 }
 
 // Waits until the screen of the console `host` shows at least `length` characters or its
@@ -209,7 +209,7 @@ async function phone(engine) {
         const test = typable[run % typable.length];
         const what = `Phone, ${kind}, run ${run + 1} (${test.golden.split('/').pop()})`;
         if (await play(session, test, what, async (text) => (await type(text), await tab.keyboard.press('Enter')))) ++right;
-        await tab.tap(`::-p-aria([name="Noch einmal ausführen"][role="button"])`);
+        await tab.tap(`${HOST} >>> .again`);
         await showing(session, 1);
       }
       console.log(`Phone, ${kind}: ${right} of ${runs} runs right`);
@@ -221,7 +221,7 @@ async function phone(engine) {
     for (const [how, put] of [['pasted', paste], ['inserted', insert]]) {
       await put('3\n10\n');
       expect(`Phone: two lines ${how}`, await showing(session, 1000), `${lines[0]}3\n10\n${lines.slice(1).join('')}Programm beendet mit Status 0.\n`);
-      await tab.tap(`::-p-aria([name="Noch einmal ausführen"][role="button"])`);
+      await tab.tap(`${HOST} >>> .again`);
       await showing(session, 1);
       await tab.tap(`${HOST} >>> .screen`);
     }
@@ -234,24 +234,25 @@ async function phone(engine) {
     await control('Eingabe beenden (Strg+D)');
     const ends = golden('countdown-ask/tests/input-ends-after-weekday', 'out').split(/(?<=\n)/);
     expect('Phone: ending the input by touch', await showing(session, 1000), `${ends[0]}3${ends.slice(1).join('')}Programm beendet mit Status 0.\n`);
-    await tab.tap(`::-p-aria([name="Noch einmal ausführen"][role="button"])`);
+    await tab.tap(`${HOST} >>> .again`);
     await showing(session, 1);
     await control('Abbrechen (Strg+C)');
     expect('Phone: interrupting by touch', await showing(session, 1000), `${lines[0]}^C\nProgramm beendet mit Status 130.\n`);
 
     // Screen readers: the field named by its prompt, the typed line and the output in the log.
-    await tab.tap(`::-p-aria([name="Noch einmal ausführen"][role="button"])`);
+    await tab.tap(`${HOST} >>> .again`);
     await showing(session, 1);
     await tab.tap(`${HOST} >>> .screen`);
+    const nodes = [];
+    const walk = (node) => (nodes.push(node), (node.children ?? []).forEach(walk));
+    walk(await tab.accessibility.snapshot({ interestingOnly: false }));
+    expect('Phone: the field is named by its prompt', nodes.find((node) => node.role === 'textbox')?.name, lines[0].trim());
     await insert('3');
     await tab.keyboard.press('Enter');
     await showing(session, lines[0].length + 2 + lines[1].length);
-    const tree = await tab.accessibility.snapshot({ interestingOnly: false });
-    const nodes = [];
-    const walk = (node) => (nodes.push(node), (node.children ?? []).forEach(walk));
-    walk(tree);
-    const field = nodes.find((node) => node.role === 'textbox');
-    expect('Phone: the field is named by its prompt', field?.name, lines[1].trim());
+    expect('Phone: the next prompt said in the live region', await tab.evaluate((host) => document.querySelector(host).shadowRoot.querySelector('[aria-live=polite]').textContent, HOST), lines[1].trim());
+    nodes.length = 0;
+    walk(await tab.accessibility.snapshot({ interestingOnly: false }));
     const log = nodes.find((node) => node.role === 'log');
     const heard = [];
     (function text(node) {
@@ -281,13 +282,14 @@ async function phone(engine) {
 const strict = "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'";
 const spoiling = `* { font: italic 22px/3 serif !important; color: #c00 !important; background: #ff0 !important;
   border: 3px dashed #c00 !important; margin: 7px !important; padding: 9px !important;
-  letter-spacing: 4px !important; text-transform: uppercase !important; }
+  letter-spacing: 4px !important; text-transform: uppercase !important; text-align: center !important;
+  word-spacing: 9px !important; text-shadow: 2px 2px #c00 !important; }
 html { font-size: 30px; } uebungs-konsole { display: inline !important; width: 5em !important; }`;
 const probes = '<div class="screen">Probe</div><div class="run status">Probe</div><button class="again">Probe</button><textarea></textarea>';
 
 // A course page: with the spoiling styles or the consoles' font size alone; the module,
 // or it as a classic script between scripts of the page's own, or the page's shortcuts.
-function host({ styled = true, size = 0, module: withModule = true, twice = false, classic = false, shortcuts = false, frame = '' }) {
+function host({ styled = true, size = 0, module: withModule = true, twice = false, classic = false, shortcuts = false, frame = '', probed = true }) {
   const head = [
     withModule && '<script src="/ereignisse.js"></script>',
     styled && '<link rel="stylesheet" href="/kurs.css">',
@@ -299,7 +301,7 @@ function host({ styled = true, size = 0, module: withModule = true, twice = fals
   ];
   const consoles = withModule ? '<uebungs-konsole id="eins" programm="countdown-ask"></uebungs-konsole><uebungs-konsole id="zwei" programm="countdown-dayofyear"></uebungs-konsole>' : '';
   const own = shortcuts ? '<button id="seite">Seite</button>' : '';
-  return `<!DOCTYPE html><html lang="de"><head><meta charset="utf-8"><title>Kurs</title>${head.filter(Boolean).join('')}</head><body><h1>Kurs</h1>${probes}${own}${consoles}${frame}</body></html>`;
+  return `<!DOCTYPE html><html lang="de"><head><meta charset="utf-8"><title>Kurs</title>${head.filter(Boolean).join('')}</head><body><h1>Kurs</h1>${probed ? probes : ''}${own}${consoles}${frame}</body></html>`;
 }
 
 // Scripts of the course pages' own. Names the module might have spelt alike, declared
@@ -350,6 +352,7 @@ async function courses() {
   const routes = (frame) => ({
     '/': html(host({ twice: true, frame })),
     '/plain': html(host({ styled: false, size: 22 })),
+    '/kurs': html(host({ styled: false, probed: false })),
     '/bare': html(host({ styled: false, module: false })),
     '/schrift-16': html(host({ styled: false, size: 16 })),
     '/schrift-32': html(host({ styled: false, size: 32 })),
@@ -396,11 +399,34 @@ function looks() {
   return {
     element: pick(element, 'display', 'border', 'padding', 'margin', 'font', 'color', 'letterSpacing', 'textTransform'),
     fills: Math.abs(element.getBoundingClientRect().width - room) < 1,
-    screen: pick(root.querySelector('.screen'), 'font', 'color', 'backgroundColor', 'letterSpacing', 'textTransform', 'border', 'padding'),
-    line: pick(root.querySelector('.run div'), 'font', 'color', 'backgroundColor', 'margin', 'border', 'letterSpacing'),
+    screen: pick(root.querySelector('.screen'), 'font', 'color', 'backgroundColor', 'letterSpacing', 'textTransform', 'border', 'padding', 'textAlign', 'wordSpacing', 'textShadow'),
+    line: pick(root.querySelector('.run div'), 'font', 'color', 'backgroundColor', 'margin', 'border', 'letterSpacing', 'textAlign', 'wordSpacing', 'textShadow'),
     field: pick(root.querySelector('textarea'), 'font', 'color', 'backgroundColor', 'border', 'letterSpacing'),
     button: pick(root.querySelector('button'), 'font', 'color', 'backgroundColor', 'border', 'letterSpacing', 'textTransform'),
   };
+}
+
+// axe-core's rules of WCAG 2.2 A and AA, and on the one-file page that all its content
+// stands in landmarks, over the page as it stands.
+const axe = () => readFileSync(join(packages, 'node_modules/axe-core/axe.min.js'), 'utf8');
+async function audit(session, what, landmarks = false) {
+  await session.evaluate(axe());
+  const rules = landmarks ? { type: 'rule', values: ['region'] } : { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa'] };
+  const found = await session.evaluate((only) => axe.run(document, { runOnly: only }).then(({ violations }) => violations.map(({ id, nodes }) => `${id}: ${nodes.map(({ target }) => target.join(' ')).join(', ')}`)), rules);
+  expect(`${what}: ${landmarks ? 'content outside landmarks' : "axe-core's WCAG 2.2 AA violations"}`, found, []);
+}
+
+// With WCAG's text spacing inside the console: what is cut off, buttons smaller than 24 px
+// square, and whether the page scrolls sideways.
+function spaced(host) {
+  const root = document.querySelector(host).shadowRoot;
+  const spacing = new CSSStyleSheet();
+  spacing.replaceSync('* { line-height: 1.5 !important; letter-spacing: 0.12em !important; word-spacing: 0.16em !important; } p { margin-bottom: 2em !important; }');
+  root.adoptedStyleSheets = [...root.adoptedStyleSheets, spacing];
+  const shown = [...root.querySelectorAll('*:not(.spoken, .spoken *, .leaving, .leaving *)')].filter((node) => node.getClientRects().length > 0);
+  const cut = shown.filter((node) => getComputedStyle(node).overflow !== 'visible' && (node.scrollWidth > node.clientWidth + 1 || node.scrollHeight > node.clientHeight + 1));
+  const small = shown.filter((node) => node.tagName === 'BUTTON' && ['width', 'height'].some((side) => node.getBoundingClientRect()[side] < 24));
+  return { cut: cut.map((node) => node.className || node.tagName), small: small.map((node) => node.textContent), sideways: document.documentElement.scrollWidth > innerWidth };
 }
 
 async function embedded(engine) {
@@ -409,6 +435,16 @@ async function embedded(engine) {
   const session = await launch(engine, packages);
   const label = `${engine.name}, a course page`;
   try {
+    for (const [where, at, host] of [['the one-file page', `${address}#countdown-ask`, HOST], ['a course page of its own', `${course.origin}/kurs`, '#eins']]) {
+      await session.open(at);
+      await showing(session, 1, host);
+      await audit(session, `${engine.name}, ${where}, before a run`);
+      await session.click(host, '.screen');
+      await play(session, { ...cases[0], host }, `${engine.name}, ${where}, audited`);
+      await audit(session, `${engine.name}, ${where}, after a run`);
+      if (host === HOST) await audit(session, `${engine.name}, ${where}`, true);
+    }
+    await session.errors();
     await session.open(`${course.origin}/plain`);
     await showing(session, 1, '#eins');
     const plain = await session.evaluate(looks);
@@ -757,11 +793,14 @@ async function main(only) {
         console.log(`${engine.name}: the rest skipped after the cases failed`);
         continue;
       }
-      const narrow = await launch(engine, packages, { width: 390, height: 800 });
+      const narrow = await launch(engine, packages, { width: 320, height: 640 });
       try {
-        await narrow.open(`${address}#product-sheet`);
-        await showing(narrow, 1000);
-        expect(`${engine.name}: the page within a phone's 390 px`, await narrow.evaluate(() => document.documentElement.scrollWidth <= innerWidth), true);
+        await narrow.open(address);
+        for (const program of await narrow.evaluate(() => [...document.querySelectorAll('#menu a')].map((link) => link.hash.slice(1)))) {
+          await narrow.open(`${address}#${program}`);
+          await showing(narrow, 1);
+          expect(`${engine.name}: ${program} at 320 px with WCAG's text spacing`, await narrow.evaluate(spaced, HOST), { cut: [], small: [], sideways: false });
+        }
         if (narrow.tab) {
           await narrow.tab.evaluateOnNewDocument(() => delete globalThis.WebAssembly);
           await narrow.open(`${address}#countdown-ask`);
