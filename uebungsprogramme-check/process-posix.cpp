@@ -1,0 +1,335 @@
+// SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
+// SPDX-License-Identifier: MIT
+//
+// Running a program on POSIX systems: posix_spawn into a process group of its own, so that
+// one signal ends it with everything it started; poll on all three pipes at once, so that
+// neither side waits for the other to read.
+#include "process.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <initializer_list>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#ifdef __APPLE__
+#include <mach-o/dyld.h>
+#endif
+
+extern char** environ; // NOLINT(readability-redundant-declaration): POSIX declares it nowhere
+
+namespace {
+
+volatile std::sig_atomic_t caught = 0;
+
+void onSignal(int signal)
+{
+    caught = signal;
+}
+
+// A pipe the student's program closes is an error to report, not a reason to die; an
+// interruption is noted, so that the program is ended before this one is.
+void prepareSignals()
+{
+    static bool prepared = false;
+    if (prepared) {
+        return;
+    }
+    prepared = true;
+    struct sigaction action {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        static_cast<void>(sigaction(signal, &action, nullptr));
+    }
+    static_cast<void>(std::signal(SIGPIPE, SIG_IGN));
+}
+
+long long nowMs()
+{
+    timespec now {};
+    static_cast<void>(clock_gettime(CLOCK_MONOTONIC, &now));
+    return static_cast<long long>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+// Our ends of the pipes stay out of the child and above the standard descriptors, which
+// a checker started without them would otherwise hand out.
+bool makePipe(int ends[2])
+{
+    if (pipe(ends) != 0) {
+        return false;
+    }
+    for (int index = 0; index < 2; ++index) {
+        const int moved = fcntl(ends[index], F_DUPFD_CLOEXEC, 3);
+        static_cast<void>(close(ends[index]));
+        ends[index] = moved;
+    }
+    return ends[0] >= 0 && ends[1] >= 0;
+}
+
+void closeFd(int& fd)
+{
+    if (fd >= 0) {
+        static_cast<void>(close(fd));
+        fd = -1;
+    }
+}
+
+// Reads what is there into `into`, up to `limit` bytes; returns false at the end of the
+// stream, and sets `over` when more came than the limit holds.
+bool drain(int fd, process::Output& into, std::size_t limit, bool& over)
+{
+    char scratch[4096];
+    for (;;) {
+        char* target = scratch;
+        std::size_t room = sizeof scratch;
+        if (into.size < limit) {
+            target = into.data + into.size;
+            room = limit - into.size;
+        }
+        const ssize_t got = read(fd, target, room);
+        if (got > 0) {
+            if (target == scratch) {
+                over = true;
+            } else {
+                into.size += static_cast<std::size_t>(got);
+            }
+            continue;
+        }
+        return got < 0 && (errno == EAGAIN || errno == EINTR);
+    }
+}
+
+struct Streams {
+    int in = -1;
+    int out = -1;
+    int err = -1;
+};
+
+// Feeds, reads and waits until both output streams end, the time is up, the output is
+// over its limit or the user interrupts; returns how it stopped (exited: the streams ended).
+process::End exchange(Streams& streams, process::Result& result, const char* input, std::size_t inputSize,
+    long long deadline, std::size_t outLimit, std::size_t errLimit)
+{
+    std::size_t written = 0;
+    if (inputSize == 0) {
+        closeFd(streams.in);
+    }
+    while (streams.out >= 0 || streams.err >= 0) {
+        pollfd watched[3];
+        nfds_t count = 0;
+        for (const int fd : {streams.in, streams.out, streams.err}) {
+            if (fd >= 0) {
+                watched[count++] = {fd, static_cast<short>(fd == streams.in ? POLLOUT : POLLIN), 0};
+            }
+        }
+        const long long left = deadline - nowMs();
+        if (left <= 0) {
+            return process::End::timedOut;
+        }
+        const int ready = poll(watched, count, static_cast<int>(left));
+        if (caught != 0) {
+            return process::End::timedOut;
+        }
+        if (ready <= 0) {
+            continue;
+        }
+        for (nfds_t index = 0; index < count; ++index) {
+            const int fd = watched[index].fd;
+            if (watched[index].revents == 0) {
+                continue;
+            }
+            if (fd == streams.in) {
+                const ssize_t sent = write(fd, input + written, inputSize - written);
+                if (sent > 0) {
+                    written += static_cast<std::size_t>(sent);
+                }
+                // A program that closed its input, or ended, reads no more of it.
+                if (written == inputSize || (sent < 0 && errno != EAGAIN && errno != EINTR)) {
+                    closeFd(streams.in);
+                }
+            } else {
+                bool over = false;
+                const bool open = fd == streams.out ? drain(fd, result.out, outLimit, over)
+                                                    : drain(fd, result.err, errLimit, over);
+                if (over && fd == streams.out) {
+                    return process::End::cutOff;
+                }
+                if (!open) {
+                    closeFd(fd == streams.out ? streams.out : streams.err);
+                }
+            }
+        }
+    }
+    return process::End::exited;
+}
+
+} // namespace
+
+process::Result process::run(char* const* argv, const char* input, std::size_t inputSize, unsigned timeoutMs,
+    std::size_t outLimit, std::size_t errLimit)
+{
+    prepareSignals();
+    Result result;
+    int in[2] = {-1, -1};
+    int out[2] = {-1, -1};
+    int err[2] = {-1, -1};
+    if (!makePipe(in) || !makePipe(out) || !makePipe(err)) {
+        result.code = static_cast<unsigned long>(errno);
+        for (int* ends : {in, out, err}) {
+            closeFd(ends[0]);
+            closeFd(ends[1]);
+        }
+        return result;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, in[0], 0);
+    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    posix_spawn_file_actions_adddup2(&actions, err[1], 2);
+    // Its own process group, with the signals as a shell would leave them.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t signals;
+    sigemptyset(&signals);
+    posix_spawnattr_setsigmask(&attributes, &signals);
+    for (const int signal : {SIGPIPE, SIGINT, SIGTERM, SIGHUP}) {
+        sigaddset(&signals, signal);
+    }
+    posix_spawnattr_setsigdefault(&attributes, &signals);
+    posix_spawnattr_setpgroup(&attributes, 0);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+    pid_t pid = 0;
+    // Searched for in PATH as a shell would, but never handed to one.
+    const int failed = std::strchr(argv[0], '/') != nullptr
+        ? posix_spawn(&pid, argv[0], &actions, &attributes, argv, environ)
+        : posix_spawnp(&pid, argv[0], &actions, &attributes, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
+    closeFd(in[0]);
+    closeFd(out[1]);
+    closeFd(err[1]);
+    Streams streams {in[1], out[0], err[0]};
+    if (failed != 0) {
+        result.code = static_cast<unsigned long>(failed);
+        closeFd(streams.in);
+        closeFd(streams.out);
+        closeFd(streams.err);
+        return result;
+    }
+    for (const int fd : {streams.in, streams.out, streams.err}) {
+        static_cast<void>(fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK));
+    }
+    result.out.data = static_cast<char*>(std::malloc(outLimit));
+    result.err.data = static_cast<char*>(std::malloc(errLimit));
+    const long long deadline = nowMs() + timeoutMs;
+    End end = result.out.data != nullptr && result.err.data != nullptr
+        ? exchange(streams, result, input, inputSize, deadline, outLimit, errLimit)
+        : End::cutOff;
+    closeFd(streams.in);
+    closeFd(streams.out);
+    closeFd(streams.err);
+
+    // Its output has ended; it may still run, until the time is up.
+    int status = 0;
+    pid_t reaped = 0;
+    while (end == End::exited && (reaped = waitpid(pid, &status, WNOHANG)) == 0) {
+        if (caught != 0 || nowMs() >= deadline) {
+            end = End::timedOut;
+        } else {
+            static_cast<void>(poll(nullptr, 0, 5));
+        }
+    }
+    // Whatever it started goes too. While any of them lives, the group's id is theirs.
+    static_cast<void>(kill(-pid, SIGKILL));
+    if (reaped != pid) {
+        while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+    }
+    result.end = end;
+    if (end == End::exited) {
+        if (WIFSIGNALED(status)) {
+            result.end = End::crashed;
+            result.code = static_cast<unsigned long>(WTERMSIG(status));
+        } else {
+            result.code = static_cast<unsigned long>(WEXITSTATUS(status));
+        }
+    }
+    return result;
+}
+
+void process::release(Result& result)
+{
+    std::free(result.out.data);
+    std::free(result.err.data);
+    result.out = {};
+    result.err = {};
+}
+
+const char* process::reason(unsigned long code)
+{
+    return std::strerror(static_cast<int>(code));
+}
+
+const char* process::besideSelf(const char* name)
+{
+    static char path[4096];
+    std::size_t length = 0;
+#ifdef __APPLE__
+    auto size = static_cast<std::uint32_t>(sizeof path);
+    if (_NSGetExecutablePath(path, &size) != 0) {
+        return nullptr;
+    }
+    length = std::strlen(path);
+#else
+    const ssize_t got = readlink("/proc/self/exe", path, sizeof path);
+    if (got <= 0 || static_cast<std::size_t>(got) >= sizeof path) {
+        return nullptr;
+    }
+    length = static_cast<std::size_t>(got);
+#endif
+    while (length > 0 && path[length - 1] != '/') {
+        --length;
+    }
+    if (length == 0 || length + std::strlen(name) >= sizeof path) {
+        return nullptr;
+    }
+    std::strcpy(path + length, name); // NOLINT(clang-analyzer-security.insecureAPI.strcpy): its length is checked
+    return path;
+}
+
+const char* process::signalName(unsigned long code)
+{
+    struct Name {
+        int signal;
+        const char* name;
+    };
+    static const Name names[] = {{SIGHUP, "SIGHUP"}, {SIGINT, "SIGINT"}, {SIGQUIT, "SIGQUIT"}, {SIGILL, "SIGILL"},
+        {SIGTRAP, "SIGTRAP"}, {SIGABRT, "SIGABRT"}, {SIGBUS, "SIGBUS"}, {SIGFPE, "SIGFPE"}, {SIGKILL, "SIGKILL"},
+        {SIGSEGV, "SIGSEGV"}, {SIGPIPE, "SIGPIPE"}, {SIGALRM, "SIGALRM"}, {SIGTERM, "SIGTERM"},
+        {SIGUSR1, "SIGUSR1"}, {SIGUSR2, "SIGUSR2"}, {SIGXCPU, "SIGXCPU"}, {SIGXFSZ, "SIGXFSZ"}, {SIGSYS, "SIGSYS"}};
+    for (const Name& known : names) {
+        if (static_cast<unsigned long>(known.signal) == code) {
+            return known.name;
+        }
+    }
+    return nullptr;
+}
+
+bool process::interrupted()
+{
+    return caught != 0;
+}
+
+void process::endAsInterrupted()
+{
+    const int signal = caught;
+    static_cast<void>(std::signal(signal, SIG_DFL));
+    static_cast<void>(std::raise(signal));
+    std::_Exit(128 + signal);
+}

@@ -1,0 +1,17 @@
+// SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
+// SPDX-License-Identifier: MIT
+//
+// countdown-ask without the space after the result's full stop.
+#include <cstdio>
+
+int tag;
+int woche;
+
+int main()
+{
+    std::puts("Welcher Wochentag ist heute? (Montag=1, Sonntag=7) ");
+    std::scanf("%d", &tag);
+    std::puts("Welche Kalenderwoche ist jetzt? ");
+    std::scanf("%d", &woche);
+    std::printf("Es sind noch %d Tage bis es Vorlesungsfrei ist.\n", 198 - 7 * woche + tag);
+}
