@@ -16,7 +16,9 @@
 #                    (e.g. stdbuf -o0); the case is skipped where it is not installed
 #   NAME.skip        lines "WHAT: reason": the case is skipped where WHAT is the target
 #                    system (Windows, Linux, ...), or "cross" for a build whose programs
-#                    run under an emulator, or "static" for statically linked programs
+#                    run under an emulator, "qemu" for one under qemu-user, or "static"
+#                    for statically linked programs
+#   every.skip       the same for every case of the folder
 #
 # Every NAME.out or NAME.err makes one test, named PROGRAM/NAME.
 
@@ -117,6 +119,9 @@ set(GOLDEN_CASE_RUNNER ${CMAKE_CURRENT_LIST_DIR}/run-golden-case.cmake)
 set(build_kinds ${CMAKE_SYSTEM_NAME})
 if(CMAKE_CROSSCOMPILING)
   list(APPEND build_kinds cross)
+endif()
+if(CMAKE_CROSSCOMPILING_EMULATOR MATCHES "qemu-")
+  list(APPEND build_kinds qemu)
 endif()
 if(LINK_STATIC)
   list(APPEND build_kinds static)

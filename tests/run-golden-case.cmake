@@ -6,16 +6,18 @@
 # BUILD_KINDS (the target's CMAKE_SYSTEM_NAME, and "cross" or "static" where they apply).
 
 get_filename_component(tests ${CASE} DIRECTORY)
-if(EXISTS ${CASE}.skip)
-  foreach(kind IN LISTS BUILD_KINDS)
-    file(STRINGS ${CASE}.skip reasons REGEX "^${kind}: ")
-    if(reasons)
-      list(GET reasons 0 reason)
-      message("SKIPPED: ${reason}")
-      return()
-    endif()
-  endforeach()
-endif()
+foreach(skip IN ITEMS ${CASE}.skip ${tests}/every.skip)
+  if(EXISTS ${skip})
+    foreach(kind IN LISTS BUILD_KINDS)
+      file(STRINGS ${skip} reasons REGEX "^${kind}: ")
+      if(reasons)
+        list(GET reasons 0 reason)
+        message("SKIPPED: ${reason}")
+        return()
+      endif()
+    endforeach()
+  endif()
+endforeach()
 
 # The case's own launcher goes first, so that it also reaches a program run under valgrind.
 set(case_launcher "")

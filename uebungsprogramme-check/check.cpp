@@ -244,9 +244,6 @@ int main(int argc, char** argv)
         if (!options.seeded) {
             options.seed = static_cast<std::uint32_t>(std::time(nullptr));
         }
-        if (random > 0) {
-            report::seed(options.seed);
-        }
         std::uint32_t state = options.seed;
         const std::size_t total = program->count + random;
         Tally tally;
@@ -273,6 +270,9 @@ int main(int argc, char** argv)
         }
         if (status < 0) {
             report::notShown(options.all || tally.differing < shownByDefault ? 0 : tally.differing - shownByDefault);
+            if (random > 0) {
+                report::seed(options.seed);
+            }
             report::summary(program->name, tally.matched, total);
             status = tally.matched == total ? 0 : 1;
         }
