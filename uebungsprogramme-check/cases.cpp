@@ -13,7 +13,7 @@ namespace {
 // Numbers in any order of a solution's arithmetic stay far inside 32 bits: 7 × 99999.
 constexpr std::uint32_t widest = 99999;
 
-const cases::Case countdownAsk[] = {
+constexpr cases::Case countdownAsk[] = {
     {"Mittwoch der 10. Woche", "3\n10\n"},
     {"Sonntag der 2. Woche", "7\n2\n"},
     {"Montag der 1. Woche", "1\n1\n"},
@@ -35,7 +35,7 @@ const cases::Case countdownAsk[] = {
     {"Text nach der Woche", "3\n10 Wochen\n"},
 };
 
-const cases::Case countdownDayofyear[] = {
+constexpr cases::Case countdownDayofyear[] = {
     {"Montag der 1. Woche", "1\n1\n"},
     {"Sonntag der 2. Woche", "7\n2\n"},
     {"Mittwoch der 10. Woche", "3\n10\n"},
@@ -55,7 +55,7 @@ const cases::Case countdownDayofyear[] = {
 };
 
 // A program that reads nothing must not care what it is given.
-const cases::Case readsNothing[] = {
+constexpr cases::Case readsNothing[] = {
     {"leere Eingabe", ""},
     {"Eingabe, die nicht gelesen wird", "3\n10\n"},
 };
@@ -133,16 +133,18 @@ char* number(cases::Program::Numbers numbers, std::uint32_t& state, std::uint32_
     }
 }
 
-} // namespace
-
-const cases::Program cases::programs[] = {
-    {"countdown-ask", countdownAsk, size(countdownAsk), Program::Numbers::decimal},
-    {"countdown-fixed", readsNothing, size(readsNothing), Program::Numbers::none},
-    {"countdown-dayofyear", countdownDayofyear, size(countdownDayofyear), Program::Numbers::prefixed},
-    {"product-sheet", readsNothing, size(readsNothing), Program::Numbers::none},
-    {"task-functions", readsNothing, size(readsNothing), Program::Numbers::none},
-    {nullptr, nullptr, 0, Program::Numbers::none},
+// The five programs, in the order the README lists them.
+using Numbers = cases::Program::Numbers;
+constexpr cases::Program programs[] = {
+    {"countdown-ask", countdownAsk, size(countdownAsk), Numbers::decimal},
+    {"countdown-fixed", readsNothing, size(readsNothing), Numbers::none},
+    {"countdown-dayofyear", countdownDayofyear, size(countdownDayofyear), Numbers::prefixed},
+    {"product-sheet", readsNothing, size(readsNothing), Numbers::none},
+    {"task-functions", readsNothing, size(readsNothing), Numbers::none},
+    {nullptr, nullptr, 0, Numbers::none},
 };
+
+} // namespace
 
 const cases::Program* cases::find(const char* name)
 {

@@ -23,9 +23,7 @@ struct Program {
     enum class Numbers { none, decimal, prefixed } numbers;
 };
 
-// The five programs, in the order the README lists them; null-terminated by `name`.
-extern const Program programs[];
-
+// The program of this name, or null.
 const Program* find(const char* name);
 
 // Writes a random input for `program` into `buffer` (at least 64 bytes), advancing `state`;

@@ -19,7 +19,7 @@ namespace {
 
 // A program that prints without end is cut off here; what it wrote to standard error is
 // shown up to the other limit.
-constexpr std::size_t outLimit = 1024 * 1024;
+constexpr std::size_t outLimit = std::size_t{1} << 20U;
 constexpr std::size_t errLimit = 4096;
 // Shown in full unless --alle; the rest are counted.
 constexpr std::size_t shownByDefault = 3;
@@ -38,30 +38,30 @@ struct Options {
 
 void usage()
 {
-    static_cast<void>(std::printf(
-        "Aufruf: %s [OPTION]... PROGRAMM BEFEHL [ARGUMENT]...\n"
-        "Prüft eine eigene Lösung eines der Übungsprogramme: führt BEFEHL für jeden Fall mit\n"
-        "dessen Eingabe aus und vergleicht seine Ausgabe Byte für Byte und seinen Exit-Status\n"
-        "mit denen des Übungsprogramms PROGRAMM, eines von:\n"
-        "countdown-ask, countdown-fixed, countdown-dayofyear, product-sheet, task-functions.\n"
-        "\n"
-        "  --alle         alle abweichenden Fälle zeigen, nicht nur die ersten %lu\n"
-        "  --seed N       die Zufallsfälle aus dem Startwert N (0 bis 4294967295)\n"
-        "  --zufall N     N Zufallsfälle statt 20 (0 bis 10000)\n"
-        "  --timeout S    S Sekunden Zeit je Fall statt 2 (bis 600, auch 0.5)\n"
-        "  --help         diese Hilfe zeigen und beenden\n"
-        "  --version      die Version zeigen und beenden\n"
-        "\n"
-        "Exit-Status: 0, wenn alle Fälle wie erwartet sind; 1, wenn einer abweicht; 2, wenn\n"
-        "nicht geprüft werden kann.\n"
-        "Beispiel: %s countdown-ask ./a.out\n",
-        PROGRAM_NAME, static_cast<unsigned long>(shownByDefault), PROGRAM_NAME));
+    static_cast<void>(
+        std::printf("Aufruf: %s [OPTION]... PROGRAMM BEFEHL [ARGUMENT]...\n"
+                    "Prüft eine eigene Lösung eines der Übungsprogramme: führt BEFEHL für jeden Fall mit\n"
+                    "dessen Eingabe aus und vergleicht seine Ausgabe Byte für Byte und seinen Exit-Status\n"
+                    "mit denen des Übungsprogramms PROGRAMM, eines von:\n"
+                    "countdown-ask, countdown-fixed, countdown-dayofyear, product-sheet, task-functions.\n"
+                    "\n"
+                    "  --alle         alle abweichenden Fälle zeigen, nicht nur die ersten %lu\n"
+                    "  --seed N       die Zufallsfälle aus dem Startwert N (0 bis 4294967295)\n"
+                    "  --zufall N     N Zufallsfälle statt 20 (0 bis 10000)\n"
+                    "  --timeout S    S Sekunden Zeit je Fall statt 2 (bis 600, auch 0.5)\n"
+                    "  --help         diese Hilfe zeigen und beenden\n"
+                    "  --version      die Version zeigen und beenden\n"
+                    "\n"
+                    "Exit-Status: 0, wenn alle Fälle wie erwartet sind; 1, wenn einer abweicht; 2, wenn\n"
+                    "nicht geprüft werden kann.\n"
+                    "Beispiel: %s countdown-ask ./a.out\n",
+            PROGRAM_NAME, static_cast<unsigned long>(shownByDefault), PROGRAM_NAME));
 }
 
 void version()
 {
-    static_cast<void>(std::printf("%s (uebungsprogramme) %s\nCopyright (c) %s\nLizenz: MIT.\n", PROGRAM_NAME,
-        PROGRAM_VERSION, COPYRIGHT_NOTICE));
+    static_cast<void>(std::printf(
+        "%s (uebungsprogramme) %s\nCopyright (c) %s\nLizenz: MIT.\n", PROGRAM_NAME, PROGRAM_VERSION, COPYRIGHT_NOTICE));
 }
 
 int trouble(const char* message, const char* detail = "")
@@ -89,44 +89,64 @@ bool wholeNumber(const char* text, unsigned long most, unsigned long& value)
 // Seconds, whole or with up to three decimals after a point or comma, as milliseconds.
 bool duration(const char* text, unsigned& milliseconds)
 {
-    unsigned long whole = 0;
-    unsigned long fraction = 0;
-    char digits[4] = "000";
-    const char* point = text == nullptr ? nullptr : std::strpbrk(text, ".,");
-    if (point != nullptr) {
-        const std::size_t decimals = std::strlen(point + 1);
-        if (decimals == 0 || decimals > 3) {
+    unsigned long total = 0;
+    unsigned long place = 1000;
+    bool point = false;
+    bool digits = false;
+    for (; text != nullptr && *text != '\0'; ++text) {
+        if ((*text == '.' || *text == ',') && !point) {
+            point = true;
+            continue;
+        }
+        if (*text < '0' || *text > '9' || (point && place == 1) || total > 600000) {
             return false;
         }
-        std::memcpy(digits, point + 1, decimals);
-        char before[8] = "0";
-        const auto length = static_cast<std::size_t>(point - text);
-        if (length >= sizeof before) {
-            return false;
+        const auto digit = static_cast<unsigned long>(*text - '0');
+        if (point) {
+            place /= 10;
+            total += digit * place;
+        } else {
+            total = total * 10 + digit * 1000;
         }
-        if (length > 0) {
-            std::memcpy(before, text, length);
-            before[length] = '\0';
-        }
-        if (!wholeNumber(before, 600, whole) || !wholeNumber(digits, 999, fraction)) {
-            return false;
-        }
-    } else if (!wholeNumber(text, 600, whole)) {
-        return false;
+        digits = true;
     }
-    const unsigned long total = whole * 1000 + fraction;
     milliseconds = static_cast<unsigned>(total);
-    return total > 0 && total <= 600000;
+    return digits && total > 0 && total <= 600000;
 }
 
-// Returns -1 to go on, else the exit status.
+// One option that takes a value; returns -1 to go on, else the exit status.
+int valued(const char* option, const char* value, Options& options)
+{
+    if (std::strcmp(option, "--seed") == 0) {
+        unsigned long number = 0;
+        if (!wholeNumber(value, 4294967295UL, number)) {
+            return trouble("--seed braucht eine ganze Zahl von 0 bis 4294967295");
+        }
+        options.seed = static_cast<std::uint32_t>(number);
+        options.seeded = true;
+    } else if (std::strcmp(option, "--zufall") == 0) {
+        if (!wholeNumber(value, 10000, options.randomCount)) {
+            return trouble("--zufall braucht eine ganze Zahl von 0 bis 10000");
+        }
+    } else if (std::strcmp(option, "--timeout") == 0) {
+        if (!duration(value, options.timeoutMs)) {
+            return trouble("--timeout braucht Sekunden über 0 bis 600, etwa 2 oder 0.5");
+        }
+    } else {
+        static_cast<void>(std::fprintf(
+            stderr, "%s: unbekannte Option %s\nMehr mit: %s --help\n", PROGRAM_NAME, option, PROGRAM_NAME));
+        return 2;
+    }
+    return -1;
+}
+
+// Options come before PROGRAM, as all after it is the command's; returns -1 to go on,
+// else the exit status.
 int parse(int argc, char** argv, Options& options)
 {
     int index = 1;
     for (; index < argc && argv[index][0] == '-' && argv[index][1] != '\0'; ++index) {
         const char* option = argv[index];
-        const char* value = index + 1 < argc ? argv[index + 1] : nullptr;
-        unsigned long number = 0;
         if (std::strcmp(option, "--") == 0) {
             ++index;
             break;
@@ -141,28 +161,13 @@ int parse(int argc, char** argv, Options& options)
         }
         if (std::strcmp(option, "--alle") == 0) {
             options.all = true;
-        } else if (std::strcmp(option, "--seed") == 0) {
-            if (!wholeNumber(value, 4294967295UL, number)) {
-                return trouble("--seed braucht eine ganze Zahl von 0 bis 4294967295");
-            }
-            options.seed = static_cast<std::uint32_t>(number);
-            options.seeded = true;
-            ++index;
-        } else if (std::strcmp(option, "--zufall") == 0) {
-            if (!wholeNumber(value, 10000, options.randomCount)) {
-                return trouble("--zufall braucht eine ganze Zahl von 0 bis 10000");
-            }
-            ++index;
-        } else if (std::strcmp(option, "--timeout") == 0) {
-            if (!duration(value, options.timeoutMs)) {
-                return trouble("--timeout braucht Sekunden über 0 bis 600, etwa 2 oder 0.5");
-            }
-            ++index;
-        } else {
-            static_cast<void>(std::fprintf(stderr, "%s: unbekannte Option %s\nMehr mit: %s --help\n", PROGRAM_NAME,
-                option, PROGRAM_NAME));
-            return 2;
+            continue;
         }
+        const int status = valued(option, index + 1 < argc ? argv[index + 1] : nullptr, options);
+        if (status >= 0) {
+            return status;
+        }
+        ++index;
     }
     if (index >= argc) {
         return trouble("kein PROGRAMM angegeben; mehr mit --help");
@@ -192,8 +197,9 @@ int check(const Options& options, char* const* reference, const char* name, cons
     if (expected.end != process::End::exited || expected.code != 0) {
         const bool started = expected.end != process::End::notStarted;
         process::release(expected);
-        return started ? trouble(reference[0], " endete nicht wie sonst: das Übungsprogramm selbst ist nicht in Ordnung")
-                       : trouble(reference[0], " kann nicht gestartet werden");
+        return started
+            ? trouble(reference[0], " endete nicht wie sonst: das Übungsprogramm selbst ist nicht in Ordnung")
+            : trouble(reference[0], " kann nicht gestartet werden");
     }
     process::Result got = process::run(options.command, input, size, options.timeoutMs, outLimit, errLimit);
     if (process::interrupted()) {
@@ -221,6 +227,48 @@ int check(const Options& options, char* const* reference, const char* name, cons
     return status;
 }
 
+// Every case, then the summary; returns the exit status.
+int checkAll(Options& options, const cases::Program& program, char* const* reference)
+{
+    const std::size_t random = program.numbers == cases::Program::Numbers::none ? 0 : options.randomCount;
+    if (!options.seeded) {
+        options.seed = static_cast<std::uint32_t>(std::time(nullptr));
+    }
+    std::uint32_t state = options.seed;
+    const std::size_t total = program.count + random;
+    Tally tally;
+    for (std::size_t index = 0; index < total; ++index) {
+        char input[64];
+        char name[32];
+        const char* text = input;
+        const char* caseName = name;
+        std::size_t size = 0;
+        if (index < program.count) {
+            text = program.cases[index].input;
+            caseName = program.cases[index].name;
+            size = std::strlen(text);
+        } else {
+            size = cases::randomInput(program, state, input);
+            static_cast<void>(std::snprintf(
+                name, sizeof name, "Zufallsfall %lu", static_cast<unsigned long>(index - program.count + 1)));
+        }
+        const int status = check(options, reference, caseName, text, size, index + 1, tally);
+        if (status >= 0) {
+            return status;
+        }
+        if (tally.hung == hungAtMost) {
+            report::stopped(total - index - 1);
+            break;
+        }
+    }
+    report::notShown(options.all || tally.differing < shownByDefault ? 0 : tally.differing - shownByDefault);
+    if (random > 0) {
+        report::seed(options.seed);
+    }
+    report::summary(program.name, tally.matched, total);
+    return tally.matched == total ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -240,42 +288,7 @@ int main(int argc, char** argv)
     }
     if (beside != nullptr) {
         char* reference[] = {const_cast<char*>(beside), nullptr}; // NOLINT(cppcoreguidelines-pro-type-const-cast)
-        const std::size_t random = program->numbers == cases::Program::Numbers::none ? 0 : options.randomCount;
-        if (!options.seeded) {
-            options.seed = static_cast<std::uint32_t>(std::time(nullptr));
-        }
-        std::uint32_t state = options.seed;
-        const std::size_t total = program->count + random;
-        Tally tally;
-        for (std::size_t index = 0; index < total && status < 0; ++index) {
-            char input[64];
-            char name[32];
-            const char* text = input;
-            const char* caseName = name;
-            std::size_t size = 0;
-            if (index < program->count) {
-                text = program->cases[index].input;
-                caseName = program->cases[index].name;
-                size = std::strlen(text);
-            } else {
-                size = cases::randomInput(*program, state, input);
-                static_cast<void>(std::snprintf(
-                    name, sizeof name, "Zufallsfall %lu", static_cast<unsigned long>(index - program->count + 1)));
-            }
-            status = check(options, reference, caseName, text, size, index + 1, tally);
-            if (status < 0 && tally.hung == hungAtMost) {
-                report::stopped(total - index - 1);
-                break;
-            }
-        }
-        if (status < 0) {
-            report::notShown(options.all || tally.differing < shownByDefault ? 0 : tally.differing - shownByDefault);
-            if (random > 0) {
-                report::seed(options.seed);
-            }
-            report::summary(program->name, tally.matched, total);
-            status = tally.matched == total ? 0 : 1;
-        }
+        status = checkAll(options, *program, reference);
     }
     // A report lost on the way out is trouble too.
     return console::finish(PROGRAM_NAME) != 0 ? 2 : status;

@@ -52,7 +52,7 @@ void prepareSignals()
 
 long long nowMs()
 {
-    timespec now {};
+    timespec now{};
     static_cast<void>(clock_gettime(CLOCK_MONOTONIC, &now));
     return static_cast<long long>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
 }
@@ -72,17 +72,17 @@ bool makePipe(int ends[2])
     return ends[0] >= 0 && ends[1] >= 0;
 }
 
-void closeFd(int& fd)
+void closeFd(int& descriptor)
 {
-    if (fd >= 0) {
-        static_cast<void>(close(fd));
-        fd = -1;
+    if (descriptor >= 0) {
+        static_cast<void>(close(descriptor));
+        descriptor = -1;
     }
 }
 
 // Reads what is there into `into`, up to `limit` bytes; returns false at the end of the
 // stream, and sets `over` when more came than the limit holds.
-bool drain(int fd, process::Output& into, std::size_t limit, bool& over)
+bool drain(int descriptor, process::Output& into, std::size_t limit, bool& over)
 {
     char scratch[4096];
     for (;;) {
@@ -92,7 +92,7 @@ bool drain(int fd, process::Output& into, std::size_t limit, bool& over)
             target = into.data + into.size;
             room = limit - into.size;
         }
-        const ssize_t got = read(fd, target, room);
+        const ssize_t got = read(descriptor, target, room);
         if (got > 0) {
             if (target == scratch) {
                 over = true;
@@ -106,10 +106,23 @@ bool drain(int fd, process::Output& into, std::size_t limit, bool& over)
 }
 
 struct Streams {
-    int in = -1;
-    int out = -1;
-    int err = -1;
+    int input = -1;
+    int output = -1;
+    int errors = -1;
 };
+
+// Gives the program what it takes of its input now; closes the pipe once all is given or
+// the program reads no more (it closed its input, or ended).
+void feed(int& descriptor, const char* input, std::size_t inputSize, std::size_t& written)
+{
+    const ssize_t sent = write(descriptor, input + written, inputSize - written);
+    if (sent > 0) {
+        written += static_cast<std::size_t>(sent);
+    }
+    if (written == inputSize || (sent < 0 && errno != EAGAIN && errno != EINTR)) {
+        closeFd(descriptor);
+    }
+}
 
 // Feeds, reads and waits until both output streams end, the time is up, the output is
 // over its limit or the user interrupts; returns how it stopped (exited: the streams ended).
@@ -118,52 +131,30 @@ process::End exchange(Streams& streams, process::Result& result, const char* inp
 {
     std::size_t written = 0;
     if (inputSize == 0) {
-        closeFd(streams.in);
+        closeFd(streams.input);
     }
-    while (streams.out >= 0 || streams.err >= 0) {
-        pollfd watched[3];
-        nfds_t count = 0;
-        for (const int fd : {streams.in, streams.out, streams.err}) {
-            if (fd >= 0) {
-                watched[count++] = {fd, static_cast<short>(fd == streams.in ? POLLOUT : POLLIN), 0};
-            }
-        }
+    while (streams.output >= 0 || streams.errors >= 0) {
+        pollfd watched[3] = {{streams.input, POLLOUT, 0}, {streams.output, POLLIN, 0}, {streams.errors, POLLIN, 0}};
         const long long left = deadline - nowMs();
-        if (left <= 0) {
-            return process::End::timedOut;
-        }
-        const int ready = poll(watched, count, static_cast<int>(left));
-        if (caught != 0) {
-            return process::End::timedOut;
-        }
-        if (ready <= 0) {
+        // poll passes over a negative descriptor: a stream already closed.
+        if (left <= 0 || poll(watched, 3, static_cast<int>(left)) < 0 || caught != 0) {
+            if (left <= 0 || caught != 0) {
+                return process::End::timedOut;
+            }
             continue;
         }
-        for (nfds_t index = 0; index < count; ++index) {
-            const int fd = watched[index].fd;
-            if (watched[index].revents == 0) {
-                continue;
-            }
-            if (fd == streams.in) {
-                const ssize_t sent = write(fd, input + written, inputSize - written);
-                if (sent > 0) {
-                    written += static_cast<std::size_t>(sent);
-                }
-                // A program that closed its input, or ended, reads no more of it.
-                if (written == inputSize || (sent < 0 && errno != EAGAIN && errno != EINTR)) {
-                    closeFd(streams.in);
-                }
-            } else {
-                bool over = false;
-                const bool open = fd == streams.out ? drain(fd, result.out, outLimit, over)
-                                                    : drain(fd, result.err, errLimit, over);
-                if (over && fd == streams.out) {
-                    return process::End::cutOff;
-                }
-                if (!open) {
-                    closeFd(fd == streams.out ? streams.out : streams.err);
-                }
-            }
+        if (watched[0].revents != 0) {
+            feed(streams.input, input, inputSize, written);
+        }
+        bool over = false;
+        if (watched[1].revents != 0 && !drain(streams.output, result.out, outLimit, over)) {
+            closeFd(streams.output);
+        }
+        if (over) {
+            return process::End::cutOff;
+        }
+        if (watched[2].revents != 0 && !drain(streams.errors, result.err, errLimit, over)) {
+            closeFd(streams.errors);
         }
     }
     return process::End::exited;
@@ -176,12 +167,12 @@ process::Result process::run(char* const* argv, const char* input, std::size_t i
 {
     prepareSignals();
     Result result;
-    int in[2] = {-1, -1};
-    int out[2] = {-1, -1};
-    int err[2] = {-1, -1};
-    if (!makePipe(in) || !makePipe(out) || !makePipe(err)) {
+    int inPipe[2] = {-1, -1};
+    int outPipe[2] = {-1, -1};
+    int errPipe[2] = {-1, -1};
+    if (!makePipe(inPipe) || !makePipe(outPipe) || !makePipe(errPipe)) {
         result.code = static_cast<unsigned long>(errno);
-        for (int* ends : {in, out, err}) {
+        for (int* ends : {inPipe, outPipe, errPipe}) {
             closeFd(ends[0]);
             closeFd(ends[1]);
         }
@@ -189,9 +180,9 @@ process::Result process::run(char* const* argv, const char* input, std::size_t i
     }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, in[0], 0);
-    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-    posix_spawn_file_actions_adddup2(&actions, err[1], 2);
+    posix_spawn_file_actions_adddup2(&actions, inPipe[0], 0);
+    posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1);
+    posix_spawn_file_actions_adddup2(&actions, errPipe[1], 2);
     // Its own process group, with the signals as a shell would leave them.
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
@@ -211,19 +202,19 @@ process::Result process::run(char* const* argv, const char* input, std::size_t i
         : posix_spawnp(&pid, argv[0], &actions, &attributes, argv, environ);
     posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attributes);
-    closeFd(in[0]);
-    closeFd(out[1]);
-    closeFd(err[1]);
-    Streams streams {in[1], out[0], err[0]};
+    closeFd(inPipe[0]);
+    closeFd(outPipe[1]);
+    closeFd(errPipe[1]);
+    Streams streams{inPipe[1], outPipe[0], errPipe[0]};
     if (failed != 0) {
         result.code = static_cast<unsigned long>(failed);
-        closeFd(streams.in);
-        closeFd(streams.out);
-        closeFd(streams.err);
+        closeFd(streams.input);
+        closeFd(streams.output);
+        closeFd(streams.errors);
         return result;
     }
-    for (const int fd : {streams.in, streams.out, streams.err}) {
-        static_cast<void>(fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK));
+    for (const int descriptor : {streams.input, streams.output, streams.errors}) {
+        static_cast<void>(fcntl(descriptor, F_SETFL, fcntl(descriptor, F_GETFL) | O_NONBLOCK));
     }
     result.out.data = static_cast<char*>(std::malloc(outLimit));
     result.err.data = static_cast<char*>(std::malloc(errLimit));
@@ -231,9 +222,9 @@ process::Result process::run(char* const* argv, const char* input, std::size_t i
     End end = result.out.data != nullptr && result.err.data != nullptr
         ? exchange(streams, result, input, inputSize, deadline, outLimit, errLimit)
         : End::cutOff;
-    closeFd(streams.in);
-    closeFd(streams.out);
-    closeFd(streams.err);
+    closeFd(streams.input);
+    closeFd(streams.output);
+    closeFd(streams.errors);
 
     // Its output has ended; it may still run, until the time is up.
     int status = 0;
@@ -248,8 +239,7 @@ process::Result process::run(char* const* argv, const char* input, std::size_t i
     // Whatever it started goes too. While any of them lives, the group's id is theirs.
     static_cast<void>(kill(-pid, SIGKILL));
     if (reaped != pid) {
-        while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-        }
+        while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
     }
     result.end = end;
     if (end == End::exited) {
@@ -305,20 +295,47 @@ const char* process::besideSelf(const char* name)
 
 const char* process::signalName(unsigned long code)
 {
-    struct Name {
-        int signal;
-        const char* name;
-    };
-    static const Name names[] = {{SIGHUP, "SIGHUP"}, {SIGINT, "SIGINT"}, {SIGQUIT, "SIGQUIT"}, {SIGILL, "SIGILL"},
-        {SIGTRAP, "SIGTRAP"}, {SIGABRT, "SIGABRT"}, {SIGBUS, "SIGBUS"}, {SIGFPE, "SIGFPE"}, {SIGKILL, "SIGKILL"},
-        {SIGSEGV, "SIGSEGV"}, {SIGPIPE, "SIGPIPE"}, {SIGALRM, "SIGALRM"}, {SIGTERM, "SIGTERM"},
-        {SIGUSR1, "SIGUSR1"}, {SIGUSR2, "SIGUSR2"}, {SIGXCPU, "SIGXCPU"}, {SIGXFSZ, "SIGXFSZ"}, {SIGSYS, "SIGSYS"}};
-    for (const Name& known : names) {
-        if (static_cast<unsigned long>(known.signal) == code) {
-            return known.name;
-        }
+    // Their numbers differ between systems; their names do not.
+    switch (static_cast<int>(code)) {
+    case SIGHUP:
+        return "SIGHUP";
+    case SIGINT:
+        return "SIGINT";
+    case SIGQUIT:
+        return "SIGQUIT";
+    case SIGILL:
+        return "SIGILL";
+    case SIGTRAP:
+        return "SIGTRAP";
+    case SIGABRT:
+        return "SIGABRT";
+    case SIGBUS:
+        return "SIGBUS";
+    case SIGFPE:
+        return "SIGFPE";
+    case SIGKILL:
+        return "SIGKILL";
+    case SIGSEGV:
+        return "SIGSEGV";
+    case SIGPIPE:
+        return "SIGPIPE";
+    case SIGALRM:
+        return "SIGALRM";
+    case SIGTERM:
+        return "SIGTERM";
+    case SIGUSR1:
+        return "SIGUSR1";
+    case SIGUSR2:
+        return "SIGUSR2";
+    case SIGXCPU:
+        return "SIGXCPU";
+    case SIGXFSZ:
+        return "SIGXFSZ";
+    case SIGSYS:
+        return "SIGSYS";
+    default:
+        return nullptr;
     }
-    return nullptr;
 }
 
 bool process::interrupted()

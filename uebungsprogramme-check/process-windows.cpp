@@ -8,8 +8,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <initializer_list>
 #include <cstring>
+#include <initializer_list>
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
@@ -59,8 +59,7 @@ DWORD WINAPI writeAll(LPVOID argument)
         DWORD sent = 0;
         const std::size_t left = pump.inputSize - written;
         // A program that closed its input, or ended, reads no more of it.
-        if (WriteFile(pump.pipe, pump.input + written, static_cast<DWORD>(left < 65536 ? left : 65536), &sent,
-                nullptr)
+        if (WriteFile(pump.pipe, pump.input + written, static_cast<DWORD>(left < 65536 ? left : 65536), &sent, nullptr)
             == 0) {
             break;
         }
@@ -136,7 +135,7 @@ process::Result process::run(char* const* argv, const char* input, std::size_t i
     // A program that crashes ends at once, as on a server: no dialog, no debugger waiting
     // for someone to close it. Its children inherit the mode.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
-    SECURITY_ATTRIBUTES inherited {sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     HANDLE inRead = nullptr;
     HANDLE inWrite = nullptr;
     HANDLE outRead = nullptr;
@@ -145,7 +144,7 @@ process::Result process::run(char* const* argv, const char* input, std::size_t i
     HANDLE errWrite = nullptr;
     char* line = commandLine(argv);
     HANDLE job = CreateJobObjectA(nullptr, nullptr);
-    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits {};
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
     limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
     if (line == nullptr || job == nullptr || CreatePipe(&inRead, &inWrite, &inherited, 0) == 0
         || CreatePipe(&outRead, &outWrite, &inherited, 0) == 0 || CreatePipe(&errRead, &errWrite, &inherited, 0) == 0
@@ -163,13 +162,13 @@ process::Result process::run(char* const* argv, const char* input, std::size_t i
     for (HANDLE handle : {inWrite, outRead, errRead}) {
         SetHandleInformation(handle, HANDLE_FLAG_INHERIT, 0);
     }
-    STARTUPINFOA startup {};
+    STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = inRead;
     startup.hStdOutput = outWrite;
     startup.hStdError = errWrite;
-    PROCESS_INFORMATION started {};
+    PROCESS_INFORMATION started{};
     // Suspended until it is in the job, so that nothing it starts escapes it.
     const BOOL ran
         = CreateProcessA(nullptr, line, nullptr, nullptr, TRUE, CREATE_SUSPENDED, nullptr, nullptr, &startup, &started);
@@ -279,7 +278,7 @@ const char* process::besideSelf(const char* name)
         return nullptr;
     }
     std::strcpy(path + length, name); // NOLINT(clang-analyzer-security.insecureAPI.strcpy): its length is checked
-    std::strcat(path, ".exe");        // NOLINT(clang-analyzer-security.insecureAPI.strcpy)
+    std::strcat(path, ".exe"); // NOLINT(clang-analyzer-security.insecureAPI.strcpy)
     return path;
 }
 

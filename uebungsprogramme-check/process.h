@@ -16,10 +16,10 @@ struct Output {
 };
 
 enum class End {
-    exited,    // `code` is its exit status
-    crashed,   // `code` is the signal, or on Windows the exception's code
-    timedOut,  // ended by us after the time limit
-    cutOff,    // ended by us once its standard output passed the limit
+    exited, // `code` is its exit status
+    crashed, // `code` is the signal, or on Windows the exception's code
+    timedOut, // ended by us after the time limit
+    cutOff, // ended by us once its standard output passed the limit
     notStarted // `code` is the system's error; nothing ran
 };
 

@@ -101,30 +101,27 @@ std::size_t show(const char* data, Unit unit)
     return width;
 }
 
-// Shows bytes [from, to) of `text` in quotes, at most `most` characters of them from the
+// Shows bytes [from, end) of `text` in quotes, at most `most` characters of them from the
 // `skip`th on, with ... outside the quotes where some are left out; returns the width of
 // what came before character `mark`.
-std::size_t quoted(const char* text, std::size_t from, std::size_t to, std::size_t skip, std::size_t most,
-    std::size_t mark = 0)
+std::size_t quoted(
+    const char* text, std::size_t from, std::size_t end, std::size_t skip, std::size_t most, std::size_t mark = 0)
 {
-    std::size_t width = 0;
+    std::size_t markWidth = 1;
     if (skip > 0) {
         put("...");
-        width += 3;
+        markWidth += 3;
     }
     put("\"");
-    ++width;
-    std::size_t markWidth = width;
     std::size_t count = 0;
     std::size_t position = from;
-    while (position < to) {
-        const Unit unit = unitAt(text + position, to - position);
+    while (position < end) {
+        const Unit unit = unitAt(text + position, end - position);
         if (count >= skip + most) {
             break;
         }
         if (count >= skip) {
             const std::size_t shown = show(text + position, unit);
-            width += shown;
             if (count < mark) {
                 markWidth += shown;
             }
@@ -133,7 +130,7 @@ std::size_t quoted(const char* text, std::size_t from, std::size_t to, std::size
         position += unit.length;
     }
     put("\"");
-    if (position < to) {
+    if (position < end) {
         put("...");
     }
     return markWidth;
@@ -146,24 +143,24 @@ void describe(const process::Output& output, std::size_t position)
         put("das Ende der Ausgabe");
         return;
     }
-    const char* at = output.data + position;
-    const Unit unit = unitAt(at, output.size - position);
-    if (*at == '\n') {
+    const char* here = output.data + position;
+    const Unit unit = unitAt(here, output.size - position);
+    if (*here == '\n') {
         put("das Zeilenende");
-    } else if (*at == ' ') {
+    } else if (*here == ' ') {
         put("ein Leerzeichen");
-    } else if (*at == '\t') {
+    } else if (*here == '\t') {
         put("einen Tabulator");
-    } else if (*at == '\r') {
+    } else if (*here == '\r') {
         put("einen Wagenrücklauf (\\r)");
     } else if (unit.printable) {
-        static_cast<void>(quoted(at, 0, unit.length, 0, 1));
-    } else if (static_cast<unsigned char>(*at) < 0x80) {
+        static_cast<void>(quoted(here, 0, unit.length, 0, 1));
+    } else if (static_cast<unsigned char>(*here) < 0x80) {
         put("das Steuerzeichen ");
-        static_cast<void>(show(at, unit));
+        static_cast<void>(show(here, unit));
     } else {
         put("das Byte ");
-        static_cast<void>(show(at, {1, false}));
+        static_cast<void>(show(here, {1, false}));
         put(", das kein UTF-8 ist");
     }
 }
@@ -171,8 +168,8 @@ void describe(const process::Output& output, std::size_t position)
 // A line at most this long is shown whole; of a longer one, the part around the difference.
 constexpr std::size_t lineShown = 100;
 
-void showLine(const char* label, const process::Output& output, std::size_t start, std::size_t skip,
-    std::size_t mark, std::size_t& caret)
+void showLine(const char* label, const process::Output& output, std::size_t start, std::size_t skip, std::size_t mark,
+    std::size_t& caret)
 {
     put(label);
     if (start >= output.size) {
@@ -180,9 +177,9 @@ void showLine(const char* label, const process::Output& output, std::size_t star
         return;
     }
     const void* newline = std::memchr(output.data + start, '\n', output.size - start);
-    const std::size_t end
-        = newline != nullptr ? static_cast<std::size_t>(static_cast<const char*>(newline) - output.data) + 1
-                             : output.size;
+    const std::size_t end = newline != nullptr
+        ? static_cast<std::size_t>(static_cast<const char*>(newline) - output.data) + 1
+        : output.size;
     caret = std::strlen(label) + quoted(output.data, start, end, skip, lineShown, mark);
     put("\n");
 }
@@ -231,11 +228,11 @@ void seconds(unsigned milliseconds)
     static_cast<void>(std::printf("%u", milliseconds / 1000));
     unsigned fraction = milliseconds % 1000;
     if (fraction != 0) {
-        static_cast<void>(std::putchar(','));
-        for (unsigned digit = 100; fraction != 0; digit /= 10) {
-            static_cast<void>(std::putchar(static_cast<char>('0' + fraction / digit)));
-            fraction %= digit;
+        int decimals = 3;
+        for (; fraction % 10 == 0; fraction /= 10) {
+            --decimals;
         }
+        static_cast<void>(std::printf(",%0*u", decimals, fraction));
     }
 }
 
@@ -323,6 +320,6 @@ void report::stopped(std::size_t unchecked)
 
 void report::summary(const char* program, std::size_t matched, std::size_t total)
 {
-    static_cast<void>(std::printf("%s: %lu von %lu Fällen wie erwartet.\n", program, static_cast<unsigned long>(matched),
-        static_cast<unsigned long>(total)));
+    static_cast<void>(std::printf("%s: %lu von %lu Fällen wie erwartet.\n", program,
+        static_cast<unsigned long>(matched), static_cast<unsigned long>(total)));
 }

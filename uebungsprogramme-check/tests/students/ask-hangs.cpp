@@ -14,7 +14,6 @@ int main()
     std::scanf("%d", &tag);
     std::puts("Welche Kalenderwoche ist jetzt? ");
     std::scanf("%d", &woche);
-    while (warten) {
-    }
+    while (warten) {}
     std::printf("Es sind noch %d Tage bis es Vorlesungsfrei ist. \n", 198 - 7 * woche + tag);
 }
