@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
 // SPDX-License-Identifier: MIT
 //
-// Running a program on POSIX systems: posix_spawn into a process group of its own, so that
-// one signal ends it with everything it started; poll on all three pipes at once, so that
-// neither side waits for the other to read.
+// Running a program on POSIX systems: in a process group of its own, so that one signal
+// ends it with everything it started; poll on all three pipes at once, so that neither
+// side waits for the other to read.
 #include "process.h"
 
 #include <cerrno>
@@ -14,7 +14,6 @@
 #include <fcntl.h>
 #include <initializer_list>
 #include <poll.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #ifdef __APPLE__
@@ -26,10 +25,35 @@ extern char** environ; // NOLINT(readability-redundant-declaration): POSIX decla
 namespace {
 
 volatile std::sig_atomic_t caught = 0;
+// A byte comes through once a child has ended, so that waiting for it is waiting on an event.
+int childEnded[2] = {-1, -1};
 
 void onSignal(int signal)
 {
     caught = signal;
+}
+
+void onChild(int /*signal*/)
+{
+    const int saved = errno;
+    const char byte = 0;
+    static_cast<void>(write(childEnded[1], &byte, 1));
+    errno = saved;
+}
+
+// Our ends of the pipes stay out of the child and above the standard descriptors, which
+// a checker started without them would otherwise hand out.
+bool makePipe(int ends[2])
+{
+    if (pipe(ends) != 0) {
+        return false;
+    }
+    for (int index = 0; index < 2; ++index) {
+        const int moved = fcntl(ends[index], F_DUPFD_CLOEXEC, 3);
+        static_cast<void>(close(ends[index]));
+        ends[index] = moved;
+    }
+    return ends[0] >= 0 && ends[1] >= 0;
 }
 
 // A pipe the student's program closes is an error to report, not a reason to die; an
@@ -48,6 +72,16 @@ void prepareSignals()
         static_cast<void>(sigaction(signal, &action, nullptr));
     }
     static_cast<void>(std::signal(SIGPIPE, SIG_IGN));
+    if (makePipe(childEnded)) {
+        for (const int end : childEnded) {
+            static_cast<void>(fcntl(end, F_SETFL, fcntl(end, F_GETFL) | O_NONBLOCK));
+        }
+        struct sigaction child {};
+        child.sa_handler = onChild;
+        child.sa_flags = SA_RESTART | SA_NOCLDSTOP;
+        sigemptyset(&child.sa_mask);
+        static_cast<void>(sigaction(SIGCHLD, &child, nullptr));
+    }
 }
 
 long long nowMs()
@@ -55,21 +89,6 @@ long long nowMs()
     timespec now{};
     static_cast<void>(clock_gettime(CLOCK_MONOTONIC, &now));
     return static_cast<long long>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
-}
-
-// Our ends of the pipes stay out of the child and above the standard descriptors, which
-// a checker started without them would otherwise hand out.
-bool makePipe(int ends[2])
-{
-    if (pipe(ends) != 0) {
-        return false;
-    }
-    for (int index = 0; index < 2; ++index) {
-        const int moved = fcntl(ends[index], F_DUPFD_CLOEXEC, 3);
-        static_cast<void>(close(ends[index]));
-        ends[index] = moved;
-    }
-    return ends[0] >= 0 && ends[1] >= 0;
 }
 
 void closeFd(int& descriptor)
@@ -160,6 +179,120 @@ process::End exchange(Streams& streams, process::Result& result, const char* inp
     return process::End::exited;
 }
 
+// Runs argv, searched for in `path` where its name has no slash, as execvp does but never
+// by a shell; returns why it could not. `candidate` holds any folder of `path` and the name.
+int execute(char* const* argv, const char* path, char* candidate)
+{
+    if (std::strchr(argv[0], '/') != nullptr) {
+        execve(argv[0], argv, environ);
+        return errno;
+    }
+    const std::size_t nameLength = std::strlen(argv[0]);
+    int failure = ENOENT;
+    for (const char* folder = path;;) {
+        const char* colon = std::strchr(folder, ':');
+        std::size_t length = colon != nullptr ? static_cast<std::size_t>(colon - folder) : std::strlen(folder);
+        std::memcpy(candidate, folder, length); // NOLINT(bugprone-not-null-terminated-result): the name follows
+        // An empty entry is the current folder.
+        if (length == 0) {
+            candidate[length++] = '.';
+        }
+        candidate[length] = '/';
+        std::memcpy(candidate + length + 1, argv[0], nameLength + 1);
+        execve(candidate, argv, environ);
+        if (errno == EACCES) {
+            failure = EACCES;
+        } else if (errno != ENOENT && errno != ENOTDIR) {
+            return errno;
+        }
+        if (colon == nullptr) {
+            return failure;
+        }
+        folder = colon + 1;
+    }
+}
+
+// Starts argv in a process group of its own with `streams` as its standard input, output
+// and error, and the signals as a shell leaves them; returns its pid, or -1 with `error`
+// set. Why exec failed comes back through a pipe that a successful exec closes, so that
+// a program that cannot start is never taken for one that ended.
+pid_t start(char* const* argv, const int streams[3], int& error)
+{
+    int report[2] = {-1, -1};
+    const char* path = std::getenv("PATH");
+    if (path == nullptr) {
+        path = "/usr/bin:/bin";
+    }
+    char* candidate = static_cast<char*>(std::malloc(std::strlen(path) + std::strlen(argv[0]) + 3));
+    if (candidate == nullptr || !makePipe(report)) {
+        error = errno;
+        std::free(candidate);
+        return -1;
+    }
+    const pid_t pid = fork();
+    if (pid == 0) {
+        static_cast<void>(setpgid(0, 0));
+        for (int target = 0; target < 3; ++target) {
+            static_cast<void>(dup2(streams[target], target));
+        }
+        struct sigaction standard {};
+        standard.sa_handler = SIG_DFL;
+        for (const int signal : {SIGPIPE, SIGINT, SIGTERM, SIGHUP, SIGCHLD}) {
+            static_cast<void>(sigaction(signal, &standard, nullptr));
+        }
+        sigset_t none;
+        sigemptyset(&none);
+        static_cast<void>(sigprocmask(SIG_SETMASK, &none, nullptr));
+        const int failure = execute(argv, path, candidate);
+        static_cast<void>(write(report[1], &failure, sizeof failure));
+        std::free(candidate);
+        _exit(127);
+    }
+    error = errno;
+    std::free(candidate);
+    closeFd(report[1]);
+    if (pid < 0) {
+        closeFd(report[0]);
+        return -1;
+    }
+    // Here too, so that the group is there before anything is sent to it.
+    static_cast<void>(setpgid(pid, pid));
+    int failure = 0;
+    ssize_t got = 0;
+    while ((got = read(report[0], &failure, sizeof failure)) < 0 && errno == EINTR) {}
+    closeFd(report[0]);
+    if (got == static_cast<ssize_t>(sizeof failure)) {
+        while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {}
+        error = failure;
+        return -1;
+    }
+    return pid;
+}
+
+// Its output has ended; it may still run, until the time is up or the user interrupts.
+// Returns the pid once it has ended, with its status, else 0.
+pid_t awaitEnd(pid_t pid, long long deadline, int& status)
+{
+    for (;;) {
+        const pid_t reaped = waitpid(pid, &status, WNOHANG);
+        const long long left = deadline - nowMs();
+        if (reaped < 0 && errno == EINTR) {
+            continue;
+        }
+        if (reaped != 0 || caught != 0 || left <= 0) {
+            return reaped == pid ? pid : 0;
+        }
+        pollfd ended{childEnded[0], POLLIN, 0};
+        if (childEnded[0] < 0) {
+            // Without the pipe, nothing tells: look again shortly.
+            static_cast<void>(poll(nullptr, 0, 5));
+        } else if (poll(&ended, 1, static_cast<int>(left)) > 0) {
+            char bytes[64];
+            while (read(childEnded[0], bytes, sizeof bytes) > 0) {}
+        }
+    }
+}
+
 } // namespace
 
 process::Result process::run(char* const* argv, const char* input, std::size_t inputSize, unsigned timeoutMs,
@@ -178,36 +311,15 @@ process::Result process::run(char* const* argv, const char* input, std::size_t i
         }
         return result;
     }
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, inPipe[0], 0);
-    posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1);
-    posix_spawn_file_actions_adddup2(&actions, errPipe[1], 2);
-    // Its own process group, with the signals as a shell would leave them.
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    sigset_t signals;
-    sigemptyset(&signals);
-    posix_spawnattr_setsigmask(&attributes, &signals);
-    for (const int signal : {SIGPIPE, SIGINT, SIGTERM, SIGHUP}) {
-        sigaddset(&signals, signal);
-    }
-    posix_spawnattr_setsigdefault(&attributes, &signals);
-    posix_spawnattr_setpgroup(&attributes, 0);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
-    pid_t pid = 0;
-    // Searched for in PATH as a shell would, but never handed to one.
-    const int failed = std::strchr(argv[0], '/') != nullptr
-        ? posix_spawn(&pid, argv[0], &actions, &attributes, argv, environ)
-        : posix_spawnp(&pid, argv[0], &actions, &attributes, argv, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    posix_spawnattr_destroy(&attributes);
+    int error = 0;
+    const int childStreams[3] = {inPipe[0], outPipe[1], errPipe[1]};
+    const pid_t pid = start(argv, childStreams, error);
     closeFd(inPipe[0]);
     closeFd(outPipe[1]);
     closeFd(errPipe[1]);
     Streams streams{inPipe[1], outPipe[0], errPipe[0]};
-    if (failed != 0) {
-        result.code = static_cast<unsigned long>(failed);
+    if (pid < 0) {
+        result.code = static_cast<unsigned long>(error);
         closeFd(streams.input);
         closeFd(streams.output);
         closeFd(streams.errors);
@@ -226,15 +338,10 @@ process::Result process::run(char* const* argv, const char* input, std::size_t i
     closeFd(streams.output);
     closeFd(streams.errors);
 
-    // Its output has ended; it may still run, until the time is up.
     int status = 0;
-    pid_t reaped = 0;
-    while (end == End::exited && (reaped = waitpid(pid, &status, WNOHANG)) == 0) {
-        if (caught != 0 || nowMs() >= deadline) {
-            end = End::timedOut;
-        } else {
-            static_cast<void>(poll(nullptr, 0, 5));
-        }
+    const pid_t reaped = end == End::exited ? awaitEnd(pid, deadline, status) : 0;
+    if (end == End::exited && reaped != pid) {
+        end = End::timedOut;
     }
     // Whatever it started goes too. While any of them lives, the group's id is theirs.
     static_cast<void>(kill(-pid, SIGKILL));
