@@ -6,8 +6,8 @@
 # WORK/prefix: the note's indented commands, as root needs no sudo. Then checks each of
 # PROGRAMS there: at most MAX_SIZE bytes where given, statically linked where STATIC is
 # set, and run against one golden case where RUN is set (under LAUNCHER). An archive
-# without INSTALL (Windows) is used where it is unpacked, and its README.txt and
-# LICENSE.txt are checked instead.
+# without INSTALL (Windows) is used where it is unpacked, and its README.txt, LICENSE.txt
+# and the check's manual page as text are checked instead.
 # Variables: ARCHIVE, NAME, WORK, SOURCE, PROGRAMS, SUFFIX, VERSION, MAX_SIZE, STATIC, RUN,
 # LAUNCHER, BUILD_KINDS.
 
@@ -43,7 +43,12 @@ if(EXISTS ${release}/INSTALL)
   endforeach()
 else()
   set(bin ${release}/bin)
-  foreach(document IN ITEMS README.txt LICENSE.txt)
+  set(documents README.txt LICENSE.txt)
+  # The check's manual page, as Windows has no man.
+  if("uebungsprogramme-check" IN_LIST PROGRAMS)
+    list(APPEND documents bin/uebungsprogramme-check.txt)
+  endif()
+  foreach(document IN LISTS documents)
     # In hexadecimal, a byte apart: file(READ) would drop the CRs.
     file(READ ${release}/${document} bytes HEX)
     string(REGEX REPLACE "(..)" " \\1" bytes "${bytes}")
