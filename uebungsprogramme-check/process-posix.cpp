@@ -38,7 +38,9 @@ void onChild(int /*signal*/)
 {
     const int saved = errno;
     const char byte = 0;
-    static_cast<void>(write(childEnded[1], &byte, 1));
+    // Full, the pipe has told already.
+    const ssize_t told = write(childEnded[1], &byte, 1);
+    static_cast<void>(told);
     errno = saved;
 }
 
@@ -245,7 +247,8 @@ pid_t start(char* const* argv, const int streams[3], int& error)
         sigemptyset(&none);
         static_cast<void>(sigprocmask(SIG_SETMASK, &none, nullptr));
         const int failure = execute(argv, path, candidate);
-        static_cast<void>(write(report[1], &failure, sizeof failure));
+        const ssize_t told = write(report[1], &failure, sizeof failure);
+        static_cast<void>(told);
         std::free(candidate);
         _exit(127);
     }
