@@ -20,3 +20,18 @@ foreach(case IN LISTS cases)
   endif()
   message("${BIN}/${program}${SUFFIX}: ${name} as expected")
 endforeach()
+
+# The check, where it can start a program (qemu-user cannot, of another CPU): an installed
+# program checked against itself, found beside the check, must match in every case.
+set(check ${BIN}/uebungsprogramme-check${SUFFIX})
+if(EXISTS ${check} AND NOT LAUNCHER MATCHES "qemu-")
+  execute_process(COMMAND ${LAUNCHER} ${check} --seed 1 countdown-ask ${BIN}/countdown-ask${SUFFIX}
+    OUTPUT_VARIABLE report RESULT_VARIABLE status)
+  if(NOT status EQUAL 0 OR NOT report MATCHES "\ncountdown-ask: ([0-9]+) von ([0-9]+) F")
+    message(FATAL_ERROR "${check} does not find countdown-ask beside it as itself: status ${status}\n${report}")
+  endif()
+  if(NOT CMAKE_MATCH_1 EQUAL CMAKE_MATCH_2)
+    message(FATAL_ERROR "${check} finds countdown-ask unlike itself:\n${report}")
+  endif()
+  message("${check}: countdown-ask as itself in all ${CMAKE_MATCH_2} cases")
+endif()
