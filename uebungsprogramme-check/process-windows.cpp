@@ -230,8 +230,9 @@ process::Result process::run(char* const* argv, const char* input, std::size_t i
         result.end = End::cutOff;
     } else if (timedOut) {
         result.end = End::timedOut;
-    } else if ((code & 0xC0000000UL) == 0xC0000000UL) {
-        // An NTSTATUS of the error kind: an exception the program did not handle.
+    } else if (code >> 28U == 0xCU) {
+        // An NTSTATUS of the error kind, 0xC0000005 and the like: an exception the program
+        // did not handle. exit(-1) is 0xFFFFFFFF, a status.
         result.end = End::crashed;
     } else {
         result.end = End::exited;
