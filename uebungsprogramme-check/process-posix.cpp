@@ -364,14 +364,6 @@ process::Result process::run(char* const* argv, const char* input, std::size_t i
     return result;
 }
 
-void process::release(Result& result)
-{
-    std::free(result.out.data);
-    std::free(result.err.data);
-    result.out = {};
-    result.err = {};
-}
-
 const char* process::reason(unsigned long code)
 {
     return std::strerror(static_cast<int>(code));

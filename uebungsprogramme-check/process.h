@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdlib>
 
 namespace process {
 
@@ -37,7 +38,13 @@ Result run(char* const* argv, const char* input, std::size_t inputSize, unsigned
     std::size_t errLimit);
 
 // Frees what a result holds.
-void release(Result& result);
+inline void release(Result& result)
+{
+    std::free(result.out.data);
+    std::free(result.err.data);
+    result.out = {};
+    result.err = {};
+}
 
 // The system's words for an error code of End::notStarted.
 const char* reason(unsigned long code);
