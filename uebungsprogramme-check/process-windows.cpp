@@ -169,10 +169,16 @@ process::Result process::run(char* const* argv, const char* input, std::size_t i
     startup.hStdOutput = outWrite;
     startup.hStdError = errWrite;
     PROCESS_INFORMATION started{};
-    // Suspended until it is in the job, so that nothing it starts escapes it.
-    const BOOL ran
-        = CreateProcessA(nullptr, line, nullptr, nullptr, TRUE, CREATE_SUSPENDED, nullptr, nullptr, &startup, &started);
-    const DWORD error = GetLastError();
+    // Suspended until it is in the job, so that nothing it starts escapes it. Wine at times
+    // fails to make a process with an internal error (2 of 9,500 here), before anything of
+    // it has run; a start that never happened is made again.
+    BOOL ran = FALSE;
+    DWORD error = 0;
+    for (int attempt = 0; attempt < 3 && ran == 0 && (attempt == 0 || error == ERROR_INTERNAL_ERROR); ++attempt) {
+        ran = CreateProcessA(
+            nullptr, line, nullptr, nullptr, TRUE, CREATE_SUSPENDED, nullptr, nullptr, &startup, &started);
+        error = GetLastError();
+    }
     std::free(line);
     CloseHandle(inRead);
     CloseHandle(outWrite);
