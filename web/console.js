@@ -250,8 +250,9 @@ class Console extends HTMLElement {
       this.#again.ariaLabel = this.#lines(this.#said, this.#interrupted ? text.interrupted : '', ending, text.again);
       this.#landed = performance.now();
       // A program that reads nothing ends at once: a focus back on the button it left a
-      // moment ago would be no move a screen reader tells.
-      const wait = this.#left + 100 - performance.now();
+      // moment ago would be no move a screen reader tells. Orca 43 with Chromium 156 needs
+      // more than 100 ms of it; 500 ms is heard in every run here.
+      const wait = this.#left + 500 - performance.now();
       this.#whenLoaded(() => (wait > 0 ? setTimeout(() => this.#again.focus(), wait) : this.#again.focus()));
     }
     [this.#focusWanted, this.#said] = [false, ''];
