@@ -170,7 +170,8 @@ class Console extends HTMLElement {
     this.#again.addEventListener('blur', () => (this.#again.ariaLabel = null));
     // A name changed under the focus would be said once more: the field takes the latest
     // prompt as its name once the student has left it.
-    this.#field.addEventListener('blur', () => (this.#field.ariaLabel = this.#prompt));
+    // Not once the run has ended: Firefox tells a name changed as the focus leaves.
+    this.#field.addEventListener('blur', () => this.#field.disabled || (this.#field.ariaLabel = this.#prompt));
   }
 
   connectedCallback() {
@@ -272,8 +273,9 @@ class Console extends HTMLElement {
   // once but the accessibility tree only a moment later: a screen reader still holding
   // the field as its focus would take the button for a focus it had already presented.
   #show(running, landing = false) {
-    if (!running && this.shadowRoot.activeElement === this.#field) this.#screen.focus();
+    const leaving = !running && this.shadowRoot.activeElement === this.#field;
     this.#field.disabled = !running;
+    if (leaving) this.#screen.focus();
     for (const part of [this.#line, this.#controls]) {
       part.classList.toggle('leaving', landing);
       if (!landing) part.hidden = !running;
