@@ -103,7 +103,7 @@ class Console extends HTMLElement {
   #field = create('textarea', { rows: 1, wrap: 'off', autocomplete: 'off', spellcheck: false, ariaLabel: text.field });
   #line = create('div', { className: 'line', hidden: true }, this.#partial, this.#field);
   #controls = create('div', { hidden: true });
-  #again = create('button', { type: 'button', className: 'again', textContent: text.again, hidden: true });
+  #again = this.#againButton();
   #queue = [];
   #waiting = null;
   #interrupted = false;
@@ -112,7 +112,6 @@ class Console extends HTMLElement {
   #runs = 0;
   #focusWanted = false;
   #landed = -Infinity;
-  #left = -Infinity;
 
   constructor() {
     super();
@@ -158,20 +157,27 @@ class Console extends HTMLElement {
       this.#insert(pasted);
     });
     this.#field.addEventListener('keydown', (event) => this.#key(event));
-    // An Enter pressed once too often, as the run ends and the focus lands here, does not
-    // run the program again.
-    this.#again.addEventListener('click', (event) => {
-      if (event.detail === 0 && performance.now() - this.#landed < 1000) return;
-      this.#screen.focus();
-      this.#left = performance.now();
-      this.#focusWanted = true;
-      this.#start();
-    });
-    this.#again.addEventListener('blur', () => (this.#again.ariaLabel = null));
     // A name changed under the focus would be said once more: the field takes the latest
     // prompt as its name once the student has left it.
     // Not once the run has ended: Firefox tells a name changed as the focus leaves.
     this.#field.addEventListener('blur', () => this.#field.disabled || (this.#field.ariaLabel = this.#prompt));
+  }
+
+  // A button of its own for each run that ends with the focus on it: a screen reader tells
+  // a focus on another element however late it sees it, but may take one back on the
+  // element it still holds for no move at all.
+  #againButton() {
+    const button = create('button', { type: 'button', className: 'again', textContent: text.again, hidden: true });
+    // An Enter pressed once too often, as the run ends and the focus lands here, does not
+    // run the program again.
+    button.addEventListener('click', (event) => {
+      if (event.detail === 0 && performance.now() - this.#landed < 1000) return;
+      this.#screen.focus();
+      this.#focusWanted = true;
+      this.#start();
+    });
+    button.addEventListener('blur', () => (button.ariaLabel = null));
+    return button;
   }
 
   connectedCallback() {
@@ -242,19 +248,20 @@ class Console extends HTMLElement {
     if (mine !== this.#runs) return;
     this.#flush();
     this.#output.append(create('div', { className: 'status', textContent: `${ending}\n` }));
-    this.#again.hidden = false;
     // Where the student was in the console, the focus lands on the button that runs it
     // again, named for now with the lines not yet said and how the run ended: all of it
     // said at once, in the order shown.
     const landing = this.#focusWanted || this.shadowRoot.activeElement !== null;
     if (landing) {
+      const button = this.#againButton();
+      this.#again.replaceWith(button);
+      this.#again = button;
+    }
+    this.#again.hidden = false;
+    if (landing) {
       this.#again.ariaLabel = this.#lines(this.#said, this.#interrupted ? text.interrupted : '', ending, text.again);
       this.#landed = performance.now();
-      // A program that reads nothing ends at once: a focus back on the button it left a
-      // moment ago would be no move a screen reader tells. Orca 43 with Chromium 156 needs
-      // more than 100 ms of it; 500 ms is heard in every run here.
-      const wait = this.#left + 500 - performance.now();
-      this.#whenLoaded(() => (wait > 0 ? setTimeout(() => this.#again.focus(), wait) : this.#again.focus()));
+      this.#whenLoaded(() => this.#again.focus());
     }
     [this.#focusWanted, this.#said] = [false, ''];
     this.#spoken.replaceChildren();
