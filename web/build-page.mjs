@@ -3,7 +3,7 @@
 //
 // usage: node build-page.mjs NPM_PACKAGES PAGE MODULE SCORM VERSION PROGRAM.wasm...
 // The web console as one HTML file, PAGE: console.html with the bundled script, the
-// programs in base64 inside it, and a Content-Security-Policy that allows this very script
+// programs gzip-compressed in base64 inside it, and a Content-Security-Policy that allows this very script
 // and style alone. The console alone as one script, MODULE, that any page loads as a
 // module or a classic script. And SCORM, a SCORM 1.2 package for learning platforms: the
 // same page with the platform's record of each run, once, and an item for each program
@@ -13,16 +13,17 @@ import { readFile, writeFile } from 'node:fs/promises';
 import { createRequire } from 'node:module';
 import { basename, join } from 'node:path';
 import { argv, exit } from 'node:process';
+import { gzipSync } from 'node:zlib';
 import about from './about.js';
 import { zip } from './zip.mjs';
 
-const LIMIT = 300 * 1024;
+const LIMIT = 150 * 1024;
 const [packages, pagePath, modulePath, scormPath, version, ...programs] = argv.slice(2);
 const here = new URL('.', import.meta.url).pathname;
 const esbuild = createRequire(join(packages, 'package.json'))('esbuild');
 
 const encoded = {};
-for (const program of programs) encoded[basename(program, '.wasm')] = (await readFile(program)).toString('base64');
+for (const program of programs) encoded[basename(program, '.wasm')] = gzipSync(await readFile(program), { level: 9 }).toString('base64');
 // The programs are the module 'programs', made here.
 const embed = {
   name: 'programs',
@@ -74,7 +75,7 @@ const manifest = `<?xml version="1.0" encoding="UTF-8"?>
     <organization identifier="uebungsprogramme">
       <title>Übungsprogramme ${version}</title>
 ${names.map((name) => `      <item identifier="item-${name}" identifierref="sco-${name}">
-        <title>${xml(`${name} – ${about[name]}`)}</title>
+        <title>${xml(`${name} – ${about[name].title}`)}</title>
       </item>`).join('\n')}
     </organization>
   </organizations>

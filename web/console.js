@@ -22,6 +22,7 @@ const text = {
   aborted: (reason) => `Programm abgebrochen: ${reason}`,
   noWebAssembly: 'Dieser Browser kann kein WebAssembly ausführen, deshalb läuft das Programm hier nicht.',
   forbidden: 'Diese Seite erlaubt kein WebAssembly, deshalb läuft das Programm hier nicht.',
+  noDecompression: 'Dieser Browser kann die hier gepackten Programme nicht entpacken, deshalb läuft das Programm hier nicht.',
   none: `Hier ist kein Programm gewählt; das Attribut programm nennt eines von ${Object.keys(programs).join(', ')}.`,
   unknown: (name) => `Ein Programm „${name}“ gibt es hier nicht, nur ${Object.keys(programs).join(', ')}.`,
 };
@@ -76,9 +77,13 @@ function webAssemblyAllowed() {
   return allowed;
 }
 
-// The program compiled once per page, however many consoles run it.
+// The program compiled once per page, however many consoles run it, unpacked by the
+// browser on the way.
 function compiled(name) {
-  if (!modules.has(name)) modules.set(name, WebAssembly.compile(Uint8Array.from(atob(programs[name]), (char) => char.charCodeAt(0))));
+  if (!modules.has(name)) {
+    const packed = new Blob([Uint8Array.from(atob(programs[name]), (char) => char.charCodeAt(0))]);
+    modules.set(name, new Response(packed.stream().pipeThrough(new DecompressionStream('gzip'))).arrayBuffer().then((bytes) => WebAssembly.compile(bytes)));
+  }
   return modules.get(name);
 }
 
@@ -163,16 +168,15 @@ class Console extends HTMLElement {
     this.#field.addEventListener('blur', () => this.#field.disabled || (this.#field.ariaLabel = this.#prompt));
   }
 
-  // A button of its own for each run that ends with the focus on it: a screen reader tells
-  // a focus on another element however late it sees it, but may take one back on the
-  // element it still holds for no move at all.
+  // A button of its own for each run that ends with the focus on it, and the focus kept on
+  // the one pressed until the program asks for input: a screen reader tells a move from
+  // one button to another however late it sees it, but may miss a move away and back.
   #againButton() {
     const button = create('button', { type: 'button', className: 'again', textContent: text.again, hidden: true });
     // An Enter pressed once too often, as the run ends and the focus lands here, does not
     // run the program again.
     button.addEventListener('click', (event) => {
       if (event.detail === 0 && performance.now() - this.#landed < 1000) return;
-      this.#screen.focus();
       this.#focusWanted = true;
       this.#start();
     });
@@ -220,9 +224,10 @@ class Console extends HTMLElement {
     const name = this.getAttribute('programm');
     this.#region.ariaLabel = text.console(name);
     this.#output = this.#log.appendChild(create('div', { className: 'run' }));
-    this.#again.hidden = true;
+    if (this.shadowRoot.activeElement !== this.#again) this.#again.hidden = true;
     if (typeof WebAssembly !== 'object') return this.#say(text.noWebAssembly);
     if (!webAssemblyAllowed()) return this.#say(text.forbidden);
+    if (typeof DecompressionStream !== 'function') return this.#say(text.noDecompression);
     if (name === null) return this.#say(text.none);
     if (!Object.hasOwn(programs, name)) return this.#say(text.unknown(name));
     const decoder = new TextDecoder();
@@ -322,7 +327,12 @@ class Console extends HTMLElement {
       if (this.shadowRoot.activeElement === this.#field) this.#spoken.append(create('div', { textContent: prompt }));
       else this.#field.ariaLabel = prompt;
     }
-    if (this.#focusWanted) this.#whenLoaded(() => this.#field.focus());
+    if (this.#focusWanted) {
+      this.#whenLoaded(() => {
+        this.#field.focus();
+        this.#again.hidden = true;
+      });
+    }
     this.#focusWanted = false;
   }
 

@@ -26,7 +26,7 @@ function choose() {
 for (const name of Object.keys(programs)) {
   const link = Object.assign(document.createElement('a'), { href: `#${name}`, textContent: name });
   const item = document.createElement('li');
-  item.append(link, ` – ${about[name]}`);
+  item.append(link, ` – ${about[name].description}`);
   element('menu').append(item);
 }
 addEventListener('hashchange', choose);

@@ -143,6 +143,8 @@ async function desktop(session, label) {
     }
     if (index !== 0) continue;
 
+    // The prompts said as they came leave the accessibility tree with the run.
+    expect(`${what}: prompts said, left at the end`, await session.evaluate((host) => document.querySelector(host).shadowRoot.querySelector('.spoken').textContent, HOST), '');
     // One Enter too many changes nothing; running again keeps the run before above.
     const ended = await session.evaluate(screen, HOST);
     await session.type('\n');
@@ -152,8 +154,13 @@ async function desktop(session, label) {
     await showing(session, 1);
     expect(`${what}: run again`, await session.evaluate(screen, HOST), { text: golden(test.golden, 'out').split('\n')[0] + '\n', runs: 2, reading: true });
     expect(`${what}: the first run above`, await session.evaluate((host) => document.querySelector(host).shadowRoot.querySelector('.run').textContent, HOST), ended.text);
+    // Left at the second question, the field is named with it, not with the first.
+    const asked = golden(test.golden, 'out').split('\n');
+    await session.type(test.steps[0].keys);
+    await showing(session, `${asked[0]}${test.steps[0].echo}${asked[1]}`.length);
     await session.type('\t');
     expect(`${what}: Tab leaves the field`, await session.evaluate((host) => document.querySelector(host).shadowRoot.activeElement?.textContent, HOST), 'Eingabe beenden (Strg+D)');
+    expect(`${what}: the field left at the second question`, await session.evaluate((host) => document.querySelector(host).shadowRoot.querySelector('textarea').ariaLabel, HOST), asked[1].trim());
   }
   expect(`${label}: requests that left the page`, (await session.requests()).filter((url) => url.split('#')[0] !== address && !/^(data|about):/.test(url)), []);
 }
@@ -342,6 +349,12 @@ const untouched = (slide) => ({ slide, overview: false, paused: false, fullscree
 // Space next, the arrows, Home and End.
 const deckCase = { program: 'countdown-ask', golden: 'countdown-ask/tests/weekday-is-added', steps: [{ after: 0, keys: 'fobn\b\b\b\b3 x←\x7f\n', echo: '3 \n' }, { after: 1, keys: '0↖1↘\n', echo: '10\n' }] };
 
+// The module with one program's packed bytes cut off halfway.
+function cutOff(text, program) {
+  const [found, start, packed] = new RegExp(`("${program}":")([A-Za-z0-9+/=]+)"`).exec(text);
+  return text.replace(found, `${start}${packed.slice(0, Math.floor(packed.length / 8) * 4)}"`);
+}
+
 // The servers of the course pages, on 127.0.0.1: the page to be framed; the course pages
 // under a strict CSP; the same without 'wasm-unsafe-eval'; and the deck, whose script
 // makes style elements, under none.
@@ -366,6 +379,8 @@ async function courses() {
     '/ereignisse.js': script(listens),
     '/uebungsprogramme-web.js': script(readFileSync(module)),
     '/uebungsprogramme-web.js?noch-einmal': script(readFileSync(module)),
+    '/kaputt': html(host({ styled: false, probed: false }).replace('/uebungsprogramme-web.js', '/kaputt.js')),
+    '/kaputt.js': script(cutOff(readFileSync(module, 'utf8'), 'countdown-ask')),
   });
   const course = await serve(routes(`<iframe sandbox="allow-scripts" title="countdown-ask" src="${framed.origin}/#countdown-ask"></iframe>`), { 'Content-Security-Policy': `${strict}; frame-src ${framed.origin}` });
   const noWasm = await serve(routes(''), { 'Content-Security-Policy': "default-src 'self'; script-src 'self'" });
@@ -404,6 +419,18 @@ function looks() {
     field: pick(root.querySelector('textarea'), 'font', 'color', 'backgroundColor', 'border', 'letterSpacing'),
     button: pick(root.querySelector('button'), 'font', 'color', 'backgroundColor', 'border', 'letterSpacing', 'textTransform'),
   };
+}
+
+// The ring round a console the focus is in: its outline, whether that is the system's
+// Highlight, and the screen's border, which forced colours draw.
+function ring(host) {
+  const root = document.querySelector(host).shadowRoot;
+  root.querySelector('.screen').focus();
+  const probe = document.body.appendChild(Object.assign(document.createElement('i'), { style: 'color: Highlight' }));
+  const highlight = getComputedStyle(probe).color;
+  probe.remove();
+  const style = getComputedStyle(root.querySelector('.screen'));
+  return { outline: `${style.outlineStyle} ${style.outlineWidth}`, highlighted: style.outlineColor === highlight, border: style.borderTopStyle };
 }
 
 // axe-core's rules of WCAG 2.2 A and AA, and on the one-file page that all its content
@@ -507,6 +534,14 @@ async function embedded(engine) {
     const small = await sized(16);
     expect(`${label}: 32px against 16px on the element`, scaled(await sized(32), 1), scaled(small, 2));
 
+    // A program cut off: its console says so, and the other runs.
+    await session.open(`${course.origin}/kaputt`);
+    expect(`${label}: a program cut off`, (await showing(session, 1, '#eins')).startsWith('Programm abgebrochen: '), true);
+    await session.click('#zwei', '.screen');
+    await play(session, { ...cases[1], host: '#zwei' }, `${label}, beside a program cut off`);
+    // Firefox writes the broken stream into the page's console itself.
+    await session.errors();
+
     // Loaded as a classic script, after scripts that declare names of its minified kind.
     await session.open(`${course.origin}/klassisch`);
     await showing(session, 1, '#eins');
@@ -580,22 +615,31 @@ async function embedded(engine) {
 
 // A learning platform: the SCORM package unpacked by CMake, and its player showing an
 // item in a frame inside a frame, with the SCORM 1.2 run-time API in the window above as
-// scorm-again provides it; or one that will not start a session, one that throws, none.
+// scorm-again provides it; or one where the item was completed before, one that will not
+// start a session, one that throws, none; or one that opens the item in a window of its
+// own, the API in the window that opened it.
 // The platform records every call and its answer.
 const scormPackage = page.replace(/(-web)?\.html$/, '-scorm.zip');
 const calls = ['LMSInitialize', 'LMSFinish', 'LMSGetValue', 'LMSSetValue', 'LMSCommit', 'LMSGetLastError', 'LMSGetErrorString', 'LMSGetDiagnostic'];
 const apis = {
   'scorm-again': 'new Scorm12API({ logLevel: 5 })',
+  completed: "Object.assign(new Scorm12API({ logLevel: 5 }), {}); API.loadFromJSON({ core: { lesson_status: 'completed' } })",
   refusing: `{ ${calls.map((name) => `${name}: () => 'false'`).join(', ')} }`,
   throwing: "Object.assign(new Scorm12API({ logLevel: 5 }), { LMSSetValue() { throw new Error('langsam'); }, LMSCommit() { throw new Error('langsam'); } })",
 };
 // A frame of the address after the page's own '#'.
 const framing = (path) => `<iframe title="Rahmen" width="950" height="600"></iframe><script>document.querySelector('iframe').src = '${path}' + decodeURIComponent(location.hash.slice(1));</script>`;
-const platform = (api) => `<!DOCTYPE html><html lang="de"><head><meta charset="utf-8"><title>Plattform</title><script src="/scorm12.js"></script>
+const platform = (api, body = framing('/player#')) => `<!DOCTYPE html><html lang="de"><head><meta charset="utf-8"><title>Plattform</title><script src="/scorm12.js"></script>
 <script>var aufrufe = [];${api ? `\nvar API = ${api};\nfor (const name of ${JSON.stringify(calls)}) {
   const own = API[name].bind(API);
   API[name] = (...args) => { const call = [name, ...args]; aufrufe.push(call); call.push(own(...args)); return call.at(-1); };
-}` : ''}</script></head><body>${framing('/player#')}</body></html>`;
+}` : ''}</script></head><body>${body}</body></html>`;
+
+// A session time as SCORM 1.2 has it, HH[HH]:MM:SS[.S[S]], in milliseconds, or NaN.
+function timespan(value) {
+  const [, hours, minutes, seconds] = /^(\d{2,4}):([0-5]\d):([0-5]\d(?:\.\d{1,2})?)$/.exec(value) ?? [];
+  return ((Number(hours) * 60 + Number(minutes)) * 60 + Number(seconds)) * 1000;
+}
 
 // What the platform heard of an item's session, as it should always be.
 function summary(heard) {
@@ -606,7 +650,7 @@ function summary(heard) {
     initialized: named('LMSInitialize').length,
     finished: named('LMSFinish').length,
     statuses: named('LMSSetValue').filter(([, element]) => element === 'cmi.core.lesson_status').map(([, , value, answer]) => `${value} ${answer}`),
-    time: named('LMSSetValue').filter(([, element]) => element === 'cmi.core.session_time').map(([, , value, answer]) => `${/^\d{4}:\d{2}:\d{2}\.\d{2}$/.test(value)} ${answer}`),
+    time: named('LMSSetValue').filter(([, element]) => element === 'cmi.core.session_time').map(([, , value, answer]) => `${!Number.isNaN(timespan(value))} ${answer}`),
     committed: named('LMSCommit').every(([, , answer]) => answer === 'true') && named('LMSCommit').length >= 2,
   };
 }
@@ -622,10 +666,11 @@ async function learningPlatform(engine) {
     const files = listed.stdout.split('\n').filter(Boolean).map((line) => line.replace(/^x /, '')).sort();
     const manifestText = readFileSync(join(unpacked, 'imsmanifest.xml'), 'utf8');
 
-    // The manifest, read as XML: an item for each entry of the page's menu, in its order and
-    // with its words, each a SCO; the files it names, and no others, in the package.
+    // The manifest, read as XML: an item for each entry of the page's menu, in its order,
+    // titled with its program's name in at most 40 characters, each a SCO; the files it
+    // names, and no others, in the package.
     await session.open(address);
-    const menu = await session.evaluate(() => [...document.querySelectorAll('#menu li')].map((item) => item.textContent));
+    const menu = await session.evaluate(() => [...document.querySelectorAll('#menu li a')].map((link) => link.textContent));
     const manifest = await session.evaluate((text) => {
       const xml = new DOMParser().parseFromString(text, 'application/xml');
       if (xml.querySelector('parsererror')) return xml.querySelector('parsererror').textContent;
@@ -635,19 +680,25 @@ async function learningPlatform(engine) {
       return { version: all('schemaversion')[0]?.textContent, items, named: all('file').map((file) => file.getAttribute('href')).concat(items.map(({ launch }) => launch.split('#')[0])) };
     }, manifestText);
     expect(`${label}: the manifest's SCORM version`, manifest.version, '1.2');
-    expect(`${label}: the manifest's items`, manifest.items?.map(({ title, kind }) => ({ title, kind })), menu.map((title) => ({ title, kind: 'sco' })));
+    expect(`${label}: the manifest's items`, manifest.items?.map(({ title, kind }) => ({ name: title.split(' – ')[0], short: title.length <= 40, kind })), menu.map((name) => ({ name, short: true, kind: 'sco' })));
     expect(`${label}: the package's files`, files, [...new Set(['imsmanifest.xml', ...manifest.named])].sort());
     expect(`${label}: file names every unzip takes`, files.filter((name) => !/^[A-Za-z0-9._-]+$/.test(name)), []);
 
     const routes = { '/player': { body: `<!DOCTYPE html><html lang="de"><head><meta charset="utf-8"><title>Player</title></head><body>${framing('/sco/')}</body></html>`, type: 'text/html; charset=utf-8' }, '/scorm12.js': { body: readFileSync(join(packages, 'node_modules/scorm-again/dist/scorm12.min.js')), type: 'text/javascript' } };
     for (const kind of [...Object.keys(apis), 'none']) routes[`/${kind}`] = { body: platform(apis[kind]), type: 'text/html; charset=utf-8' };
+    routes['/window'] = { body: platform(apis['scorm-again'], `<button onclick="fenster = window.open('/sco/' + decodeURIComponent(location.hash.slice(1)), 'item')">Öffnen</button>`), type: 'text/html; charset=utf-8' };
     for (const file of files) routes[`/sco/${file}`] = { body: readFileSync(join(unpacked, file)), type: 'text/html; charset=utf-8' };
     const server = await serve(routes);
     servers = [server];
     const launchOf = (program) => manifest.items.find(({ title }) => title.startsWith(`${program} `)).launch;
-    const item = async (kind, test) => {
+    // `later` moves the item's clock on, so that a short session counts as a long one.
+    const item = async (kind, test, later = 0) => {
       await session.open(`${server.origin}/${kind}#${encodeURIComponent(launchOf(test.program))}`);
       const inside = await session.inFrame('iframe', 'iframe');
+      await inside.evaluate((by) => {
+        const now = performance.now.bind(performance);
+        performance.now = () => now() + by;
+      }, later);
       await showing(inside, 1);
       await inside.click(HOST, '.screen');
       await play(inside, test, `${label}, ${kind}, ${test.program}`);
@@ -656,20 +707,47 @@ async function learningPlatform(engine) {
     const status = () => session.evaluate(() => globalThis.API?.cmi.core.lesson_status);
     const heard = () => session.evaluate(() => aufrufe);
 
-    // Answered to its end, then left: one session, completed.
-    await item('scorm-again', cases[0]);
+    // Answered to its end, then left: one session, completed, as long as it was.
+    const LATER = 3723450;
+    const opened = Date.now();
+    await item('scorm-again', cases[0], LATER);
     expect(`${label}: countdown-ask answered`, await waitFor(session, () => API.cmi.core.lesson_status === 'completed' && 'completed'), 'completed');
     await session.evaluate(() => (document.querySelector('iframe').contentDocument.querySelector('iframe').src = 'about:blank'));
     await waitFor(session, function lmsFinishCalled() {
       return aufrufe.some(([name]) => name === 'LMSFinish');
     });
+    const spent = Date.now() - opened;
     await pause(200);
     expect(`${label}: countdown-ask's session`, summary(await heard()), { first: 'LMSInitialize', last: 'LMSFinish', initialized: 1, finished: 1, statuses: ['incomplete true', 'completed true'], time: ['true true'], committed: true });
+    const time = (await heard()).find(([, element]) => element === 'cmi.core.session_time')?.[2];
+    expect(`${label}: countdown-ask's session time ${time}, against the ${LATER} ms added and ${spent} ms spent`, timespan(time) >= LATER && timespan(time) <= LATER + spent + 10, true);
     // A program that reads nothing, and a run interrupted: they ended.
     await item('scorm-again', cases.find(({ program }) => program === 'product-sheet'));
     expect(`${label}: product-sheet`, await status(), 'completed');
     await item('scorm-again', cases.find(({ status }) => status === 130));
     expect(`${label}: countdown-ask interrupted`, await status(), 'completed');
+    // Completed before, opened again and left before its program ended: still completed.
+    await session.open(`${server.origin}/completed#${encodeURIComponent(launchOf('countdown-ask'))}`);
+    await showing(await session.inFrame('iframe', 'iframe'), 1);
+    await session.leaveFrame();
+    await session.evaluate(() => (document.querySelector('iframe').contentDocument.querySelector('iframe').src = 'about:blank'));
+    await waitFor(session, function lmsFinishCalled() {
+      return aufrufe.some(([name]) => name === 'LMSFinish');
+    });
+    expect(`${label}: completed before, opened again and left`, { status: await status(), statuses: summary(await heard()).statuses }, { status: 'completed', statuses: [] });
+    // In a window of its own: the API of the window that opened it.
+    await session.open(`${server.origin}/window#${encodeURIComponent(launchOf('countdown-ask'))}`);
+    await session.click('button');
+    await waitFor(session, function lmsInitializeCalled() {
+      return aufrufe.some(([name]) => name === 'LMSInitialize');
+    });
+    await session.evaluate(() => fenster.close());
+    await waitFor(session, function lmsFinishCalled() {
+      return aufrufe.some(([name]) => name === 'LMSFinish');
+    });
+    // Closed at once, it may not have been hidden first, which commits too.
+    const { committed: _, ...own } = summary(await heard());
+    expect(`${label}: an item in a window of its own`, own, { first: 'LMSInitialize', last: 'LMSFinish', initialized: 1, finished: 1, statuses: ['incomplete true'], time: ['true true'] });
     expect(`${label}: errors with scorm-again`, await session.errors(), []);
     // A platform that fails: the console runs as anywhere, and is heard of no more.
     await item('refusing', cases[0]);
@@ -801,7 +879,29 @@ async function main(only) {
           await showing(narrow, 1);
           expect(`${engine.name}: ${program} at 320 px with WCAG's text spacing`, await narrow.evaluate(spaced, HOST), { cut: [], small: [], sideways: false });
         }
+        // WebKit's window under the driver never has the focus, and matches no :focus-within.
+        if (narrow.tab) expect(`${engine.name}: the focus ring`, (await narrow.evaluate(ring, HOST)).outline, 'solid 2px');
+        if (engine.name === 'Chromium') {
+          // Not among the features puppeteer passes on.
+          const devtools = await narrow.tab.createCDPSession();
+          await devtools.send('Emulation.setEmulatedMedia', { features: [{ name: 'forced-colors', value: 'active' }] });
+          expect(`${engine.name}: the focus ring in forced colours`, await narrow.evaluate(ring, HOST), { outline: 'solid 2px', highlighted: true, border: 'solid' });
+          await devtools.send('Emulation.setEmulatedMedia', { features: [] });
+        }
         if (narrow.tab) {
+          // A program that will not compile: its run aborted, and the page hears null.
+          const broken = await narrow.tab.evaluateOnNewDocument(() => {
+            WebAssembly.compile = () => Promise.reject(new Error('kaputt'));
+            document.addEventListener('beendet', (event) => (globalThis.beendet = event.detail));
+          });
+          await narrow.open(`${address}#countdown-ask`);
+          expect(`${engine.name}: a program that will not compile`, { ended: await waitFor(narrow, () => globalThis.beendet), shown: await showing(narrow, 1) }, { ended: { programm: 'countdown-ask', status: null }, shown: 'Programm abgebrochen: kaputt\n' });
+          await narrow.tab.removeScriptToEvaluateOnNewDocument(broken.identifier);
+          const unpacking = await narrow.tab.evaluateOnNewDocument(() => delete globalThis.DecompressionStream);
+          await narrow.open(`${address}#countdown-ask`);
+          const told = await waitFor(narrow, (host) => document.querySelector(host)?.shadowRoot.querySelector('p')?.textContent, HOST);
+          expect(`${engine.name} without DecompressionStream: the console says so`, told, 'Dieser Browser kann die hier gepackten Programme nicht entpacken, deshalb läuft das Programm hier nicht.');
+          await narrow.tab.removeScriptToEvaluateOnNewDocument(unpacking.identifier);
           await narrow.tab.evaluateOnNewDocument(() => delete globalThis.WebAssembly);
           await narrow.open(`${address}#countdown-ask`);
           const said = await waitFor(narrow, (host) => document.querySelector(host)?.shadowRoot.querySelector('p')?.textContent, HOST);

@@ -8,7 +8,9 @@
 // WebDriver under a virtual X server. A missing browser or driver is an error that names
 // its Debian packages.
 import { spawn } from 'node:child_process';
-import { existsSync } from 'node:fs';
+import { existsSync, mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { createRequire } from 'node:module';
 import { createServer as createHttpServer } from 'node:http';
 import { createServer } from 'node:net';
@@ -82,11 +84,17 @@ async function puppeteerSession(engine, packages, viewport) {
 async function webdriverSession(engine, packages, viewport) {
   const { Builder, By, Key } = createRequire(`${packages}/package.json`)('selenium-webdriver');
   const port = await freePort();
-  const server = spawn('xvfb-run', ['-a', 'WebKitWebDriver', `--port=${port}`], { detached: true, stdio: 'ignore' });
-  const stop = () => {
+  // xvfb-run's folder inside one of ours, removed once it has ended: ended by a signal,
+  // it leaves its own behind.
+  const folder = mkdtempSync(join(tmpdir(), 'webkit-'));
+  const server = spawn('xvfb-run', ['-a', 'WebKitWebDriver', `--port=${port}`], { detached: true, stdio: 'ignore', env: { ...process.env, TMPDIR: folder } });
+  const ended = new Promise((resolve) => server.on('exit', resolve));
+  const stop = async () => {
     try {
       process.kill(-server.pid, 'SIGTERM');
     } catch {}
+    await ended;
+    rmSync(folder, { recursive: true, force: true });
   };
   let driver;
   for (let tries = 0; !driver; ++tries) {
@@ -94,7 +102,7 @@ async function webdriverSession(engine, packages, viewport) {
       driver = await new Builder().usingServer(`http://127.0.0.1:${port}`).withCapabilities({ browserName: 'MiniBrowser' }).build();
     } catch (error) {
       if (tries === 50) {
-        stop();
+        await stop();
         throw error;
       }
       await pause(200);
@@ -136,7 +144,7 @@ async function webdriverSession(engine, packages, viewport) {
     },
     close: async () => {
       await driver.quit();
-      stop();
+      await stop();
     },
   };
 }
