@@ -72,7 +72,8 @@ export const showing = (session, length, host = HOST) =>
 
 const failures = [];
 // Objects compared whatever the order of their keys, which differs from driver to driver.
-const json = (value) => JSON.stringify(value, value instanceof Object && !Array.isArray(value) ? Object.keys(value).sort() : undefined);
+const sorted = (value) => (Array.isArray(value) ? value.map(sorted) : value instanceof Object ? Object.fromEntries(Object.keys(value).sort().map((key) => [key, sorted(value[key])])) : value);
+const json = (value) => JSON.stringify(sorted(value));
 const shorten = (value) => (json(value).length > 400 ? `…${json(value).slice(-400)}` : json(value));
 function expect(what, got, wanted) {
   const same = json(got) === json(wanted);
