@@ -3,8 +3,8 @@
 //
 // usage: node build-page.mjs NPM_PACKAGES PAGE MODULE SCORM VERSION PROGRAM.wasm...
 // The web console as one HTML file, PAGE: console.html with the bundled script, the
-// programs gzip-compressed in base64 inside it, and a Content-Security-Policy that allows this very script
-// and style alone. The console alone as one script, MODULE, that any page loads as a
+// programs gzip-compressed in base64 inside it, and a Content-Security-Policy that allows
+// this very script and style alone. The console alone as one script, MODULE, that any page loads as a
 // module or a classic script. And SCORM, a SCORM 1.2 package for learning platforms: the
 // same page with the platform's record of each run, once, and an item for each program
 // that launches it.
