@@ -1,15 +1,16 @@
 // SPDX-FileCopyrightText: 2026 the uebungsprogramme authors
 // SPDX-License-Identifier: MIT
 //
-// usage: node bench/web.mjs NPM_PACKAGES PAGE
-// What the web console costs a user: the page's bytes, Lighthouse's scores for a phone,
+// usage: node bench/web.mjs NPM_PACKAGES PAGE [PAGE...]
+// What the web console costs a user, for each page side by side (another release's, say,
+// with its module beside it): the page's bytes, Lighthouse's scores for a phone,
 // and in each engine the time from opening countdown-ask to its first prompt and from
 // pasting a million digits (then Enter, "10" and Enter) to its result; and an exercise
 // sheet of 30 consoles, six of each program, until all show their first line, with the
 // JavaScript heap it then takes where the engine tells. Prints; asserts nothing, as times
 // depend on the machine.
 import { readFileSync } from 'node:fs';
-import { resolve } from 'node:path';
+import { basename, resolve } from 'node:path';
 import { argv } from 'node:process';
 import { pathToFileURL } from 'node:url';
 import { gzipSync } from 'node:zlib';
@@ -17,14 +18,17 @@ import { HOST, showing } from '../web/tests/browser.mjs';
 import { engines, launch, serve } from '../web/tests/engines.mjs';
 import { audit } from '../web/tests/lighthouse.mjs';
 
-const [packages, page] = argv.slice(2, 4).map((path) => resolve(path));
-const html = readFileSync(page);
+const [packages, ...pages] = argv.slice(2).map((path) => resolve(path));
 const row = (what, value) => console.log(`${what.padEnd(28)}${value}`);
 
-row('page', `${html.length} bytes, ${gzipSync(html).length} gzip-compressed`);
-const { scores, blocking, interactive } = await audit(packages, html);
-row('Lighthouse, mobile', Object.entries(scores).map(([id, score]) => `${id} ${Math.round(score * 100)}`).join(', '));
-row('', `total blocking time ${Math.round(blocking)} ms, time to interactive ${Math.round(interactive)} ms`);
+for (const [index, page] of pages.entries()) {
+  const html = readFileSync(page);
+  row(`page ${index + 1}`, `${basename(page)}`);
+  row('', `${html.length} bytes, ${gzipSync(html).length} gzip-compressed`);
+  const { scores, blocking, interactive } = await audit(packages, html);
+  row('Lighthouse, mobile', Object.entries(scores).map(([id, score]) => `${id} ${Math.round(score * 100)}`).join(', '));
+  row('', `total blocking time ${Math.round(blocking)} ms, time to interactive ${Math.round(interactive)} ms`);
+}
 
 // In the page: a million digits pasted, Enter, "10" and Enter, as the field gets them, and
 // the time until the result is on the screen. Firefox gives a made-up paste event no
@@ -51,10 +55,10 @@ async function pasteToResult(host) {
 
 const programs = ['countdown-ask', 'countdown-fixed', 'countdown-dayofyear', 'product-sheet', 'task-functions'];
 const consoles = programs.flatMap((name) => Array(6).fill(`<h2>${name}</h2><${HOST} programm="${name}"></${HOST}>`));
-const sheet = await serve({
+const sheets = await Promise.all(pages.map((page) => serve({
   '/': { body: `<!DOCTYPE html><html lang="de"><head><meta charset="utf-8"><title>Übungsblatt</title><script type="module" src="/uebungsprogramme-web.js"></script></head><body>${consoles.join('')}</body></html>`, type: 'text/html; charset=utf-8' },
   '/uebungsprogramme-web.js': { body: readFileSync(page.replace(/html$/, 'js')), type: 'text/javascript' },
-});
+})));
 // Since the page's start, until every console shows a line.
 async function allShowing([host, count]) {
   const showing = () => [...document.querySelectorAll(host)].filter((element) => element.shadowRoot?.querySelector('.run div')).length;
@@ -65,18 +69,20 @@ async function allShowing([host, count]) {
 for (const engine of engines) {
   const session = await launch(engine, packages);
   try {
-    const started = Date.now();
-    await session.open(`${pathToFileURL(page).href}#countdown-ask`);
-    await showing(session, 1);
-    const opened = Date.now() - started;
-    row(engine.name, `first prompt ${opened} ms, a million digits pasted to the result ${await session.evaluate(pasteToResult, HOST)} ms`);
-    await session.open(sheet.origin);
-    const shown = await session.evaluate(allShowing, [HOST, consoles.length]);
-    // Chromium alone tells its heap to a driver.
-    const heap = await (async () => session.tab.metrics())().then(({ JSHeapUsedSize }) => `${(JSHeapUsedSize / 2 ** 20).toFixed(1)} MiB`, () => null);
-    row('', `${consoles.length} consoles showing after ${shown} ms, JavaScript heap ${heap ?? 'not told by this engine'}`);
+    for (const [index, page] of pages.entries()) {
+      const started = Date.now();
+      await session.open(`${pathToFileURL(page).href}#countdown-ask`);
+      await showing(session, 1);
+      const opened = Date.now() - started;
+      row(`${engine.name}, page ${index + 1}`, `first prompt ${opened} ms, a million digits pasted to the result ${await session.evaluate(pasteToResult, HOST)} ms`);
+      await session.open(sheets[index].origin);
+      const shown = await session.evaluate(allShowing, [HOST, consoles.length]);
+      // Chromium alone tells its heap to a driver.
+      const heap = await (async () => session.tab.metrics())().then(({ JSHeapUsedSize }) => `${(JSHeapUsedSize / 2 ** 20).toFixed(1)} MiB`, () => null);
+      row('', `${consoles.length} consoles showing after ${shown} ms, JavaScript heap ${heap ?? 'not told by this engine'}`);
+    }
   } finally {
     await session.close();
   }
 }
-sheet.close();
+for (const sheet of sheets) sheet.close();
