@@ -128,10 +128,17 @@ async function webdriverSession(engine, packages, viewport) {
       for (const selector of selectors) await driver.switchTo().frame(await driver.findElement(By.css(selector)));
       return this;
     },
-    // A click at the element's place, as WebDriver's own click refuses elements in a shadow root.
-    click: async (host, inner) => {
+    // A click at the element's place, as WebDriver's own click refuses elements in a shadow
+    // root, once the element is there to take it: a page that lays out or scrolls anew moves
+    // it away from the place it was scrolled to.
+    async click(host, inner) {
       const element = await find(host, inner);
       await driver.executeScript((target) => target.scrollIntoView({ block: 'center' }), element);
+      await waitFor(this, (target) => {
+        const { x, y, width, height } = target.getBoundingClientRect();
+        const hit = target.getRootNode().elementFromPoint(x + width / 2, y + height / 2);
+        return width > 0 && height > 0 && (hit === target || target.contains(hit));
+      }, element);
       await driver.actions().move({ origin: element }).click().perform();
     },
     async type(typed) {
@@ -171,11 +178,19 @@ export async function launch(engine, packages, viewport = { width: 1000, height:
   return engine.family === 'puppeteer' ? puppeteerSession(engine, packages, viewport) : webdriverSession(engine, packages, viewport);
 }
 
-// Polls `fn` in the page until it returns something true, and returns that.
+// Where the focus is, through shadow roots: the elements' tags and first classes.
+const focused = () => {
+  const path = [];
+  for (let at = document.activeElement; at; at = at.shadowRoot?.activeElement) path.push(`${at.localName}${typeof at.className === 'string' && at.className ? `.${at.className.split(' ')[0]}` : ''}`);
+  return path.join(' > ');
+};
+
+// Polls `fn` in the page until it returns something true, and returns that; timed out,
+// it tells where the focus was.
 export async function waitFor(session, fn, arg, timeout = 20000) {
   for (const until = Date.now() + timeout; ; await pause(20)) {
     const result = await session.evaluate(fn, arg);
     if (result) return result;
-    if (Date.now() > until) throw new Error(`timed out waiting for ${fn.name || 'the page'}(${JSON.stringify(arg)})`);
+    if (Date.now() > until) throw new Error(`timed out waiting for ${fn.name || 'the page'}(${JSON.stringify(arg)}), the focus on ${await session.evaluate(focused).catch(() => 'an unknown element')}`);
   }
 }

@@ -11,7 +11,7 @@
 // what the student types, only as Orca's own echo of the keys. Skipped, with the reason,
 // where a tool it needs is missing.
 import { spawn, spawnSync } from 'node:child_process';
-import { existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { copyFileSync, existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
@@ -67,6 +67,13 @@ const utterances = (log) =>
 
 // Started processes, each in a group of its own, ended together.
 const started = [];
+const stop = () => {
+  for (const child of started.splice(0).reverse()) {
+    try {
+      process.kill(-child.pid, 'SIGTERM');
+    } catch {}
+  }
+};
 function start(command, args, options) {
   const child = spawn(command, args, { detached: true, ...options });
   started.push(child);
@@ -141,8 +148,8 @@ function expect(what, got, wanted) {
 // more than once.
 async function hear(screenReader, label, opening, steps, lines) {
   let heard = await listen(screenReader);
-  let before = heard.length;
-  await opening();
+  // What the student hears from the opening that held: the first, or the one after it.
+  let before = (await opening()) ?? heard.length;
   for (const { keys, hears, not = [], awaits = [] } of steps) {
     // The rest would fail alike, after many a wait.
     if (failures.length > 0) return;
@@ -174,6 +181,7 @@ const key = (name) => [['key', name]];
 const ended = (status) => `Programm beendet mit Status ${status}.`;
 const AGAIN = 'Noch einmal ausführen';
 const LOADED = /^Laden von .* abgeschlossen\.$/;
+const LOADING = 'Es wird geladen. Bitte warten.';
 const FIELD = / Eingabefeld\.$/;
 
 async function run(engine, screenReader, servers) {
@@ -185,17 +193,35 @@ async function run(engine, screenReader, servers) {
   tab.on('pageerror', (error) => errors.push(error.message));
   // Each page opened once Orca has told the page before it loaded, and the first key only
   // once it has told this one: its load, or where the page gives the focus to a field as
-  // it loads (Firefox then tells only that), the field.
+  // it loads (Firefox then tells only that), the field. Whether Orca holds it as loaded:
+  // where Chromium tells Orca that the page is loading after it has loaded, Orca holds it
+  // as loading for good and passes over what is added to it.
   const loaded = async (address) => {
     const from = screenReader.heard().length;
     await tab.goto(address);
     const words = new RegExp(`${LOADED.source}|${FIELD.source}`);
-    const said = await listen(screenReader, from, [words]);
-    if (!said.slice(from).some((utterance) => words.test(utterance))) throw new Error(`Orca did not tell ${address} loaded: it said ${JSON.stringify(said.slice(from))}`);
+    const said = (await listen(screenReader, from, [words])).slice(from);
+    const told = said.findLastIndex((utterance) => words.test(utterance));
+    if (told < 0) throw new Error(`Orca did not tell ${address} loaded: it said ${JSON.stringify(said)}`);
+    return said.lastIndexOf(LOADING) < told;
   };
+  // Each case's page opened from an empty one, where a key clears what Orca keeps of the
+  // last key, as the student's own way to the next page would: else the d of Ctrl-D, let
+  // go once the focus has left the field, stays a command of Orca's and keeps it out of
+  // focus mode in the field the next page gives the focus. A page Orca holds as loading
+  // is opened again, before any key, as a student would; what was heard of it before does
+  // not count. Returns where what Orca said of the page that held begins.
   const open = (address) => async () => {
-    await loaded(`${servers.course.origin}/leer`);
-    await loaded(address);
+    for (let tries = 1; ; ++tries) {
+      const attempt = screenReader.heard().length;
+      await loaded(`${servers.course.origin}/leer`);
+      const from = screenReader.heard().length;
+      screenReader.keys('key', 'Escape');
+      await listen(screenReader, from, ['Escape']);
+      if (await loaded(address)) return attempt;
+      if (tries === 3) throw new Error(`Orca holds ${address} as loading, opened three times`);
+      console.log(`Orca took ${address} for loading after it had loaded, and it is opened again`);
+    }
   };
   // The window takes the keys: without a window manager, the one under the pointer. A
   // click on an empty page puts the focus into the page, where it stays as the tab goes
@@ -260,6 +286,14 @@ async function main() {
     exit(77);
   }
   const folder = mkdtempSync(join(tmpdir(), 'screen-reader-'));
+  // Interrupted, it leaves nothing running and nothing behind either.
+  for (const [signal, status] of [['SIGINT', 130], ['SIGTERM', 143]]) {
+    process.on(signal, () => {
+      stop();
+      rmSync(folder, { recursive: true, force: true });
+      exit(status);
+    });
+  }
   const module = readFileSync(page.replace(/html$/, 'js'));
   const html = (body) => ({ body, type: 'text/html; charset=utf-8' });
   const coursePage = (program) => html(`<!DOCTYPE html><html lang="de"><head><meta charset="utf-8"><title>Kurs</title><script type="module" src="/uebungsprogramme-web.js"></script></head><body><main><h1>Kurs</h1><p>Ein Programm, das hier im Browser läuft:</p><${HOST} programm="${program}"></${HOST}></main></body></html>`);
@@ -283,10 +317,12 @@ async function main() {
     failures.push(error.stack);
   } finally {
     course.close();
-    for (const child of started.reverse()) {
-      try {
-        process.kill(-child.pid, 'SIGTERM');
-      } catch {}
+    stop();
+    // Orca's own account of a failed run, for whoever looks into it.
+    const log = join(folder, 'orca.log');
+    if (failures.length > 0 && existsSync(log)) {
+      copyFileSync(log, 'screen-reader-orca.log');
+      console.error(`Orca's debug log: ${resolve('screen-reader-orca.log')}`);
     }
     rmSync(folder, { recursive: true, force: true });
   }
