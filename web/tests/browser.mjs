@@ -792,10 +792,16 @@ async function jupyter() {
   let said = '';
   server.stderr.on('data', (chunk) => (said += chunk));
   const ended = new Promise((done) => server.on('exit', done));
-  // Its kernels end with it.
+  // Its kernels end with it. At times it hangs at its exit, its work done, on a worker
+  // thread it never stopped; it is killed then.
   const close = async () => {
     server.kill();
+    const hung = setTimeout(() => {
+      console.log('Jupyter Notebook had not ended 30 s after SIGTERM; killed');
+      server.kill('SIGKILL');
+    }, 30000);
     await ended;
+    clearTimeout(hung);
     rmSync(folder, { recursive: true, force: true });
   };
   const origin = `http://127.0.0.1:${port}`;
