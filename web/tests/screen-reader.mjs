@@ -14,7 +14,7 @@ import { spawn, spawnSync } from 'node:child_process';
 import { copyFileSync, existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
-import { join, resolve } from 'node:path';
+import { basename, join, resolve } from 'node:path';
 import { argv, env, exit } from 'node:process';
 import { pause, serve } from './engines.mjs';
 
@@ -318,11 +318,13 @@ async function main() {
   } finally {
     course.close();
     stop();
-    // Orca's own account of a failed run, for whoever looks into it.
+    // Orca's own account of a failed run, for whoever looks into it, named for the page, so
+    // that the canary's expected failure beside it does not overwrite it.
     const log = join(folder, 'orca.log');
+    const kept = `screen-reader-orca-${basename(page, '.html')}.log`;
     if (failures.length > 0 && existsSync(log)) {
-      copyFileSync(log, 'screen-reader-orca.log');
-      console.error(`Orca's debug log: ${resolve('screen-reader-orca.log')}`);
+      copyFileSync(log, kept);
+      console.error(`Orca's debug log: ${resolve(kept)}`);
     }
     rmSync(folder, { recursive: true, force: true });
   }
