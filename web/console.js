@@ -163,9 +163,9 @@ class Console extends HTMLElement {
     });
     this.#field.addEventListener('keydown', (event) => this.#key(event));
     // A name changed under the focus would be said once more: the field takes the latest
-    // prompt as its name once the student has left it.
-    // Not once the run has ended: Firefox tells a name changed as the focus leaves.
-    this.#field.addEventListener('blur', () => this.#field.disabled || (this.#field.ariaLabel = this.#prompt));
+    // prompt as its name once the student has left it while the program waits for a line.
+    // Not as the run ends: Firefox tells a name changed as the focus leaves.
+    this.#field.addEventListener('blur', () => this.#waiting && (this.#field.ariaLabel = this.#prompt));
   }
 
   // A button of its own for each run that ends with the focus on it, and the focus kept on
@@ -281,13 +281,16 @@ class Console extends HTMLElement {
   }
 
   // An ended program takes no more typing; the focus stays in the console. Where it has
-  // landed on the button to run it again, the field and its buttons leave the screen at
+  // landed on the button to run it again, the buttons of the run leave the screen at
   // once but the accessibility tree only a moment later: a screen reader still holding
-  // the field as its focus would take the button for a focus it had already presented.
+  // one as its focus would take the button for a focus it had already presented. The
+  // field leaves both at once: Firefox never tells that it lost the focus, and a screen
+  // reader that sees a late event of it takes the focus back to it.
   #show(running, landing = false) {
     const leaving = !running && this.shadowRoot.activeElement === this.#field;
     this.#field.disabled = !running;
     if (leaving) this.#screen.focus();
+    this.#field.hidden = !running;
     for (const part of [this.#line, this.#controls]) {
       part.classList.toggle('leaving', landing);
       if (!landing) part.hidden = !running;
